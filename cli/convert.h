@@ -1,0 +1,25 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+#include "engine/value_text.h"
+
+namespace cli {
+
+// Exit statuses of tabrix-convert.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFault = 3;
+
+// Runs tabrix-convert with its arguments (without the program name), writing
+// results to `out` and messages to `err`; returns the exit status.
+int Run(std::span<const std::string_view> args, const engine::NumberFormat& format,
+        std::ostream& out, std::ostream& err);
+
+// The regional number format chosen by LC_ALL, LC_NUMERIC and LANG, in that
+// order, the way the desktop program's toolkit picks its system locale.
+engine::NumberFormat FormatFromEnvironment();
+
+}  // namespace cli

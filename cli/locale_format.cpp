@@ -1,0 +1,7 @@
+#include "cli/convert.h"
+
+namespace cli {
+
+engine::NumberFormat FormatFromEnvironment() { return {}; }
+
+}  // namespace cli
