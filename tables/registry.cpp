@@ -18,7 +18,13 @@ bool SameIgnoringCase(std::string_view a, std::string_view b)
 std::span<const engine::UnitTable* const> AllTables()
 {
     static const std::array kAll = {
+        &DensityTable(),
+        &EnergyTable(),
+        &ForceTable(),
+        &PressureTable(),
+        &SpeedTable(),
         &TemperatureTable(),
+        &VolumeTable(),
     };
     return kAll;
 }
