@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
 if [ "${1:-}" = "--with-tests" ]; then
-    packages+=(xvfb xauth)
+    # clang and its runtime libraries build the libFuzzer targets; clang-tidy
+    # and cppcheck are the static checks.
+    packages+=(xvfb xauth clang libclang-rt-14-dev clang-tidy cppcheck)
 fi
 
 missing=()
