@@ -54,9 +54,8 @@ constexpr std::string_view kHelp =
 
 bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 std::string WithoutAccelerator(std::string_view caption)
@@ -78,8 +77,9 @@ void ListCategories(std::ostream& out)
     for (const engine::UnitTable* table : tables::AllTables()) {
         out << table->caption << (table->HasPrices() ? " (with prices)" : "") << '\n';
         for (int k = 1; k <= int(table->size); ++k)
-            out << "  " << (k < 10 ? " " : "") << k << "  " << WithoutAccelerator(table->Unit(k).caption)
-                << " (" << table->Unit(k).abbreviation << ")\n";
+            out << "  " << (k < 10 ? " " : "") << k << "  "
+                << WithoutAccelerator(table->Unit(k).caption) << " (" << table->Unit(k).abbreviation
+                << ")\n";
     }
 }
 
@@ -101,7 +101,8 @@ int UsageError(std::ostream& err, std::string_view message)
 // than one match (the message is written).
 int FindUnit(const engine::UnitTable& table, std::string_view name, std::ostream& err)
 {
-    if (!name.empty() && std::ranges::all_of(name, [](unsigned char c) { return std::isdigit(c); })) {
+    if (!name.empty() &&
+        std::ranges::all_of(name, [](unsigned char c) { return std::isdigit(c); })) {
         const int k = name.size() <= 3 ? std::stoi(std::string(name)) : 0;
         if (k >= 1 && k <= int(table.size)) return k;
         err << "tabrix-convert: " << table.caption << " has units 1 to " << table.size
@@ -140,7 +141,8 @@ struct Collected : engine::EvalSink, engine::PriceSink {
 void Print(const engine::UnitTable& table, const Collected& c, bool withPrice, bool tsv,
            std::ostream& out)
 {
-    const std::size_t lines = withPrice ? std::min(c.results.size(), c.prices.size()) : c.results.size();
+    const std::size_t lines =
+        withPrice ? std::min(c.results.size(), c.prices.size()) : c.results.size();
     if (lines == 0) return;
     if (tsv) {
         for (std::size_t i = 0; i < lines; ++i) {
@@ -204,14 +206,15 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
     if (source == 0) return kExitUsage;
 
     Collected collected;
-    const engine::EvalStatus status = engine::Evaluate(*table, source, positional[2], format, collected);
+    const engine::EvalStatus status =
+        engine::Evaluate(*table, source, positional[2], format, collected);
     engine::EvalStatus priceStatus = engine::EvalStatus::Ok;
     if (status == engine::EvalStatus::Ok && price)
         priceStatus = engine::EvaluatePrice(*table, source, *price, format, collected);
     Print(*table, collected, price && status == engine::EvalStatus::Ok, tsv, out);
     if (status != engine::EvalStatus::Ok) {
-        err << "tabrix-convert: " << engine::Describe(status) << " (" << table->caption
-            << ", unit " << collected.results.size() + 1 << ")\n";
+        err << "tabrix-convert: " << engine::Describe(status) << " (" << table->caption << ", unit "
+            << collected.results.size() + 1 << ")\n";
         return kExitFault;
     }
     if (priceStatus != engine::EvalStatus::Ok) {

@@ -20,8 +20,9 @@ constexpr LocaleSeparators kLocales[] = {
 
 const LocaleSeparators* Find(std::string_view name)
 {
-    const auto it = std::lower_bound(std::begin(kLocales), std::end(kLocales), name,
-                                     [](const LocaleSeparators& l, std::string_view n) { return l.name < n; });
+    const auto it =
+        std::lower_bound(std::begin(kLocales), std::end(kLocales), name,
+                         [](const LocaleSeparators& l, std::string_view n) { return l.name < n; });
     return it != std::end(kLocales) && it->name == name ? &*it : nullptr;
 }
 

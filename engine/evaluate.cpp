@@ -40,7 +40,7 @@ public:
 
 private:
     const NumberFormat& m_format;
-    char m_buffer[kMaxValueText];
+    char m_buffer[kMaxValueText] = {};
 };
 
 EvalStatus EvaluateSquareSide(const UnitTable& table, int source, double v, FormattedWriter& text,

@@ -27,13 +27,15 @@ EvalStatus EvaluatePrice(const UnitTable& table, int source, std::string_view pr
 
 std::string FormatPrice(double value, const NumberFormat& format)
 {
-    if (!std::isfinite(value)) return value < 0 ? "-$Infinity" : std::isnan(value) ? "$NaN" : "$Infinity";
+    if (!std::isfinite(value))
+        return value < 0 ? "-$Infinity" : std::isnan(value) ? "$NaN" : "$Infinity";
 
     // The value's 15-significant-digit decimal form, "d.dddddddddddddde±XX",
     // as the displayed values are rounded.
     char sci[40];
-    const auto end = std::to_chars(sci, sci + sizeof sci, std::fabs(value),
-                                   std::chars_format::scientific, 14).ptr;
+    const auto end =
+        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14)
+            .ptr;
     const std::string_view text(sci, std::size_t(end - sci));
     const std::size_t ePos = text.find('e');
     int exponent = 0;

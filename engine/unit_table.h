@@ -80,8 +80,7 @@ template <std::size_t N>
 constexpr std::array<ConversionRule, N * N> Flatten(const ConversionRule (&rules)[N][N])
 {
     std::array<ConversionRule, N * N> cells{};
-    for (std::size_t i = 0; i < N * N; ++i)
-        cells[i] = rules[i / N][i % N];
+    for (std::size_t i = 0; i < N * N; ++i) cells[i] = rules[i / N][i % N];
     return cells;
 }
 

@@ -109,13 +109,13 @@ ReadResult ReadRadix(Cursor& cursor, int bitsPerDigit)
     std::string hex;
     hex.reserve(bits.size() / 4);
     for (std::size_t i = 0; i < bits.size(); i += 4) {
-        const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 +
-                           (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
+        const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
+                           (bits[i + 3] - '0');
         hex.push_back("0123456789abcdef"[nibble]);
     }
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value,
-                                           std::chars_format::hex);
+    const auto [end, ec] =
+        std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
     (void)end;
     if (ec != std::errc() || std::isinf(value)) return {0.0, EvalStatus::Overflow};
     return {value, EvalStatus::Ok};
@@ -147,9 +147,9 @@ ReadResult ReadValue(std::string_view text)
         cursor.next();
     }
 
-    std::string digits;            // significant digits, leading zeros dropped
-    bool sticky = false;           // a non-zero digit beyond kMaxSignificantDigits
-    std::int64_t pointShift = 0;   // decimal exponent of 0.digits, before 'E'
+    std::string digits;           // significant digits, leading zeros dropped
+    bool sticky = false;          // a non-zero digit beyond kMaxSignificantDigits
+    std::int64_t pointShift = 0;  // decimal exponent of 0.digits, before 'E'
     bool anyDigit = false;
 
     auto takeDigit = [&](char c, bool integerPart) {
@@ -179,7 +179,8 @@ ReadResult ReadValue(std::string_view text)
             cursor.next();
         }
         for (; IsDigit(cursor.peek()); cursor.next())
-            if (exponent < (std::int64_t(1) << 50)) exponent = exponent * 10 + (cursor.peek() - '0');
+            if (exponent < (std::int64_t(1) << 50))
+                exponent = exponent * 10 + (cursor.peek() - '0');
         if (negativeExponent) exponent = -exponent;
     }
 
@@ -207,7 +208,8 @@ std::size_t FormatValueInto(double value, const NumberFormat& format, char* out)
 {
     char* const start = out;
     if (std::isnan(value)) return std::size_t(Append(out, "NaN") - start);
-    if (std::isinf(value)) return std::size_t(Append(out, value < 0 ? "-Infinity" : "Infinity") - start);
+    if (std::isinf(value))
+        return std::size_t(Append(out, value < 0 ? "-Infinity" : "Infinity") - start);
     if (value == 0.0) {
         *out = '0';
         return 1;
@@ -223,18 +225,21 @@ std::size_t FormatValueInto(double value, const NumberFormat& format, char* out)
     const std::size_t first = negative ? 1 : 0;
     const std::size_t ePos = text.find('e');
 
-    char digits[kSignificantDigits];
+    // to_chars writes exactly 15 digits here; the bound and the "0" default
+    // keep a surprise from ever writing past the array or reading garbage.
+    char digits[kSignificantDigits] = {'0'};
     int count = 0;
-    for (std::size_t i = first; i < ePos; ++i)
+    for (std::size_t i = first; i < ePos && count < kSignificantDigits; ++i)
         if (IsDigit(text[i])) digits[count++] = text[i];
+    if (count == 0) count = 1;
     while (count > 1 && digits[count - 1] == '0') --count;
 
     int exponent = 0;
     std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(),
                     exponent);
 
-    const std::string_view decimal = format.decimal.size() <= 8 ? std::string_view(format.decimal)
-                                                                : std::string_view(".");
+    const std::string_view decimal =
+        format.decimal.size() <= 8 ? std::string_view(format.decimal) : std::string_view(".");
     if (negative) *out++ = '-';
     if (UsesPlainNotation(exponent)) {
         if (exponent < 0) {

@@ -32,7 +32,10 @@ struct Recorder : engine::EvalSink, engine::PriceSink {
     {
         writes.push_back({Write::Echo, 0, std::string(abbreviation)});
     }
-    void Side(std::string_view text) override { writes.push_back({Write::Side, 0, std::string(text)}); }
+    void Side(std::string_view text) override
+    {
+        writes.push_back({Write::Side, 0, std::string(text)});
+    }
     void Result(int target, std::string_view text) override
     {
         writes.push_back({Write::Result, target, std::string(text)});
@@ -119,7 +122,8 @@ void CheckRow(const engine::UnitTable& table, int source, std::string_view value
         }
         if (!(read.value > 0.0)) {
             // No area: every box shows "0", nothing is echoed.
-            FUZZ_CHECK(CheckAscending(w, 0, Write::Result, where.c_str()) == n, "%s", where.c_str());
+            FUZZ_CHECK(CheckAscending(w, 0, Write::Result, where.c_str()) == n, "%s",
+                       where.c_str());
             for (const Write& write : w) FUZZ_CHECK(write.text == "0", "%s", where.c_str());
             return;
         }
@@ -139,7 +143,8 @@ void CheckRow(const engine::UnitTable& table, int source, std::string_view value
     if (status == engine::EvalStatus::Ok) {
         // The source's own box shows the value as read, whatever was typed.
         if (table.RuleAt(source, source).count == 0)
-            FUZZ_CHECK(w[first + std::size_t(source)].text == engine::FormatValue(read.value, kPoint),
+            FUZZ_CHECK(w[first + std::size_t(source)].text ==
+                           engine::FormatValue(read.value, kPoint),
                        "%s: own box %s for %s", where.c_str(),
                        w[first + std::size_t(source)].text.c_str(), fuzz::Escaped(value).c_str());
         Recorder comma;
@@ -171,8 +176,9 @@ void CheckPriceRow(const engine::UnitTable& table, int source, std::string_view 
                where.c_str(), written, int(status));
     for (const Write& write : sink.writes) CheckPriceText(write.text, where.c_str());
     if (written >= source && table.PriceRuleAt(source, source).count == 0)
-        FUZZ_CHECK(sink.writes[std::size_t(source - 1)].text == engine::FormatPrice(read.value, kPoint),
-                   "%s: own label %s", where.c_str(), sink.writes[std::size_t(source - 1)].text.c_str());
+        FUZZ_CHECK(
+            sink.writes[std::size_t(source - 1)].text == engine::FormatPrice(read.value, kPoint),
+            "%s: own label %s", where.c_str(), sink.writes[std::size_t(source - 1)].text.c_str());
 }
 
 }  // namespace

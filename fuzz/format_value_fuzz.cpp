@@ -21,7 +21,8 @@ namespace {
 double Rounded15(double value, int& exponent)
 {
     char text[40];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
     const char* e = std::strchr(text, 'e');
     std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
     double rounded = 0.0;
@@ -66,11 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::isinf(rounded)) {
         // Only the last few doubles below the largest round up past it: their
         // text, "1.79769313486232E+308", names a number beyond the range.
-        FUZZ_CHECK(back.status == engine::EvalStatus::Overflow, "%s read back as %.17g", text.c_str(),
-                   back.value);
+        FUZZ_CHECK(back.status == engine::EvalStatus::Overflow, "%s read back as %.17g",
+                   text.c_str(), back.value);
     } else {
-        FUZZ_CHECK(back && back.value == rounded, "%s read back as %.17g (status %d), expected %.17g",
-                   text.c_str(), back.value, int(back.status), rounded);
+        FUZZ_CHECK(back && back.value == rounded,
+                   "%s read back as %.17g (status %d), expected %.17g", text.c_str(), back.value,
+                   int(back.status), rounded);
     }
 
     const bool plain = text.find('E') == std::string::npos;
@@ -78,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                text.c_str(), exponent);
     FUZZ_CHECK(text.front() != '+' && text.front() != ' ', "%s has a leading sign or blank",
                text.c_str());
-    FUZZ_CHECK((text.front() == '-') == (value < 0), "%s has the wrong sign for %.17g", text.c_str(),
-               value);
+    FUZZ_CHECK((text.front() == '-') == (value < 0), "%s has the wrong sign for %.17g",
+               text.c_str(), value);
     if (plain && text.find('.') != std::string::npos)
         FUZZ_CHECK(text.back() != '0', "%s keeps a trailing zero", text.c_str());
     return 0;

@@ -8,15 +8,14 @@
 // A failed check prints what went wrong and aborts, which libFuzzer reports as
 // a crash, keeping the input that caused it. assert() would vanish in a
 // release build.
-#define FUZZ_CHECK(condition, ...)                                                   \
-    do {                                                                             \
-        if (!(condition)) {                                                          \
-            std::fprintf(stderr, "check failed at %s:%d: %s\n", __FILE__, __LINE__, \
-                         #condition);                                                \
-            std::fprintf(stderr, __VA_ARGS__);                                       \
-            std::fputc('\n', stderr);                                                \
-            std::abort();                                                            \
-        }                                                                            \
+#define FUZZ_CHECK(condition, ...)                                                                 \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "check failed at %s:%d: %s\n", __FILE__, __LINE__, #condition);   \
+            std::fprintf(stderr, __VA_ARGS__);                                                     \
+            std::fputc('\n', stderr);                                                              \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)
 
 namespace fuzz {

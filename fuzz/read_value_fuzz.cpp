@@ -2,11 +2,11 @@
 // Overflow, must ignore blanks wherever they stand, and must agree with the C
 // library's correctly rounded reading of the same leading number.
 
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -17,7 +17,11 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+// Bit for bit, so that 0 and -0 differ.
+bool SameBits(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 std::string WithoutBlanks(std::string_view text)
 {
@@ -101,7 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_CHECK(read.status == engine::EvalStatus::Ok || read.status == engine::EvalStatus::Overflow,
                "status %d for %s", int(read.status), fuzz::Escaped(text).c_str());
-    if (read) FUZZ_CHECK(std::isfinite(read.value), "non-finite value for %s", fuzz::Escaped(text).c_str());
+    if (read)
+        FUZZ_CHECK(std::isfinite(read.value), "non-finite value for %s",
+                   fuzz::Escaped(text).c_str());
 
     const std::string compact = WithoutBlanks(text);
     const engine::ReadResult again = engine::ReadValue(compact);
@@ -110,8 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     engine::ReadResult expected;
     if (Expected(compact, expected)) {
-        FUZZ_CHECK(expected.status == read.status, "status %d, expected %d for %s", int(read.status),
-                   int(expected.status), fuzz::Escaped(text).c_str());
+        FUZZ_CHECK(expected.status == read.status, "status %d, expected %d for %s",
+                   int(read.status), int(expected.status), fuzz::Escaped(text).c_str());
         if (read)
             FUZZ_CHECK(SameBits(expected.value, read.value), "read %.17g, expected %.17g for %s",
                        read.value, expected.value, fuzz::Escaped(text).c_str());

@@ -14,6 +14,9 @@ step() { printf '\n=== %s (%ss so far)\n' "$1" "$SECONDS"; }
 
 scripts/deps.sh --with-tests
 
+step "cppcheck"
+scripts/lint.sh --cppcheck
+
 step "normal build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABRIX_WERROR=ON
 cmake --build build -j"$jobs"
