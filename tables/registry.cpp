@@ -18,7 +18,12 @@ bool SameIgnoringCase(std::string_view a, std::string_view b)
 std::span<const engine::UnitTable* const> AllTables()
 {
     static const std::array kAll = {
+        &AreaTable(),
+        &DistanceTable(),
+        &LiquidTable(),
         &TemperatureTable(),
+        &TimeTable(),
+        &WeightTable(),
     };
     return kAll;
 }
