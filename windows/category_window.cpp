@@ -154,7 +154,6 @@ void CategoryWindow::createRows()
         auto* price = new QLabel(this);
         price->setObjectName(indexedName(names.priceLabels, k));
         price->setAccessibleName(QStringLiteral("Price per ") + unitName);
-        price->setTextInteractionFlags(Qt::TextSelectableByMouse);
         m_priceLabels.push_back(price);
     }
 }

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -161,6 +163,7 @@ private slots:
     void resultBoxesCanBeCopied();
     void focusSelectsTheWholeText();
     void valueBoxHasFocusWhenShown();
+    void valueBoxHasFocusInTheFrame();
     void boxesLimitTypedText();
     void longResultIsShownWhole();
     void decimalCommaFormat();
@@ -175,6 +178,7 @@ private slots:
     void nonNumericPriceIsIgnoredUntilFocusLeaves();
     void optionClickRunsPricesForTheNewUnit();
     void negativePriceOnTheDiagonal();
+    void failedConversionSkipsThePrices();
     void priceOverflowStopsAtTheFaultyLabel();
 
     void documentedRows_data();
@@ -418,6 +422,23 @@ void TestCategoryWindow::valueBoxHasFocusWhenShown()
     QVERIFY(c.options[0]->hasFocus());
 }
 
+// As a child window of the program's frame, sized to its design.
+void TestCategoryWindow::valueBoxHasFocusInTheFrame()
+{
+    QMdiArea area;
+    area.resize(1200, 800);
+    QVERIFY(showActive(area));
+    QWidget* window = windows::createWindow(WindowId::Temperature, kPointFormat);
+    QMdiSubWindow* sub = area.addSubWindow(window);
+    sub->show();
+    area.setActiveSubWindow(sub);
+    auto* value = window->findChild<QLineEdit*>("TextW1");
+    QVERIFY(value);
+    QTRY_VERIFY(value->hasFocus());
+    QCOMPARE(value->selectedText(), QStringLiteral("0"));
+    QCOMPARE(window->size(), window->sizeHint());
+}
+
 void TestCategoryWindow::boxesLimitTypedText()
 {
     auto window = open(WindowId::Distance);
@@ -633,6 +654,24 @@ void TestCategoryWindow::negativePriceOnTheDiagonal()
     type(c.price, QStringLiteral("-3"));
     QCOMPARE(c.prices[3]->text(), QStringLiteral("-$3.00"));
     QCOMPARE(c.prices[4]->text(), QStringLiteral("-$9.00"));
+}
+
+// A pick whose conversion fails runs no price routine.
+void TestCategoryWindow::failedConversionSkipsThePrices()
+{
+    auto window = open(WindowId::Distance);
+    Controls c;
+    LOOK_UP(window.get(), kDistanceNames, c);
+    type(c.price, QStringLiteral("2"));
+    const QStringList prices = texts(c.prices);
+    type(c.value, QStringLiteral("1e400"));
+    QCOMPARE(window->lastStatus(), EvalStatus::Overflow);
+    QVERIFY(allEnabled(c.options, true));  // a number, though beyond the range
+    clickOption(c.options[9]);
+    QVERIFY(c.options[9]->isChecked());
+    QCOMPARE(c.caption->text(), QStringLiteral("mi"));
+    QCOMPARE(window->lastStatus(), EvalStatus::Overflow);
+    QCOMPARE(texts(c.prices), prices);
 }
 
 // "1e302" per millimetre: labels 1 to 10 are written, label 11 divides by
