@@ -275,70 +275,87 @@ void CategoryWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
 }
 
-// Controls stand where the design puts them, in twips converted at the
-// screen's resolution. Where the fonts need more room than the design's
-// (wider than the fonts it was drawn for), the whole grid stretches by one
-// factor across and one down, so nothing is cut and the proportions hold.
-void CategoryWindow::layOut()
+// The widths the design leaves to "up to the next control on the line", in twips.
+CategoryWindow::Widths CategoryWindow::widths() const
 {
     const CategoryLayout& l = m_descriptor.layout;
-    const int clientWidth = m_descriptor.widthTwips - kNonClientWidthTwips;
-    const int clientHeight = m_descriptor.heightTwips - kNonClientHeightTwips;
-    const int lineRight = clientWidth - kGapTwips;
-    const int optionWidth = l.optionWidth ? l.optionWidth : l.valueLeft - l.optionLeft - kGapTwips;
-    const int captionWidth = (m_priceHeading ? l.priceHeadingLeft : lineRight) - l.captionLeft - kGapTwips;
-    const int abbreviationWidth = (m_priceLabels.empty() ? lineRight : l.priceLabelLeft) -
-                                  l.abbreviationLeft - kGapTwips;
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
+    const int lineRight = m_descriptor.widthTwips - kNonClientWidthTwips - kGapTwips;
+    Widths w;
+    w.prompt = l.valueLeft - l.promptLeft - kGapTwips;
+    w.option = l.optionWidth ? l.optionWidth : l.valueLeft - l.optionLeft - kGapTwips;
+    w.caption = (m_priceHeading ? l.priceHeadingLeft : lineRight) - l.captionLeft - kGapTwips;
+    w.abbreviation = (m_priceLabels.empty() ? lineRight : l.priceLabelLeft) - l.abbreviationLeft - kGapTwips;
+    w.priceHeading = l.priceBoxLeft - l.priceHeadingLeft - kGapTwips;
+    return w;
+}
 
-    // How much wider than designed each kind of control has to be.
-    double scaleX = 1.0;
-    const auto needs = [&](int widthPixels, int widthTwips) {
-        scaleX = std::max(scaleX, widthPixels / double(twipsToPixels(widthTwips, dpiX)));
+// Where the fonts need more room than the design gives (they are wider than
+// the fonts it was drawn for), the whole grid stretches by one factor across
+// and one down, so that nothing is cut and the proportions hold.
+QSizeF CategoryWindow::stretch(const Widths& w) const
+{
+    const CategoryLayout& l = m_descriptor.layout;
+    const double dpiX = logicalDpiX();
+    double across = 1.0;
+    const auto needs = [&](int pixels, int twips) {
+        across = std::max(across, pixels / double(twipsToPixels(twips, dpiX)));
     };
-    needs(m_prompt->sizeHint().width(), l.valueLeft - l.promptLeft - kGapTwips);
+    needs(m_prompt->sizeHint().width(), w.prompt);
     needs(lineEditWidthFor(*m_valueBox, kWidestResult), l.boxWidth);
-    int widestAbbreviation = 0;
-    for (QLabel* label : m_abbreviations)
-        widestAbbreviation = std::max(widestAbbreviation, label->sizeHint().width());
-    needs(widestAbbreviation, captionWidth);
-    needs(widestAbbreviation, abbreviationWidth);
+    for (QLabel* label : m_abbreviations) {
+        needs(label->sizeHint().width(), w.abbreviation);
+        needs(label->sizeHint().width(), w.caption);  // the caption label echoes them
+    }
     for (QRadioButton* option : m_options)
-        needs(option->sizeHint().width(), optionWidth);
+        needs(option->sizeHint().width(), w.option);
     if (m_priceBox) {
-        needs(m_priceHeading->sizeHint().width(), l.priceBoxLeft - l.priceHeadingLeft - kGapTwips);
+        needs(m_priceHeading->sizeHint().width(), w.priceHeading);
         needs(lineEditWidthFor(*m_priceBox, kWidestPrice), l.priceBoxWidth);
     }
 
-    // Rows keep their pitch unless a box or an option is taller than a row.
-    const int boxPixels = twipsToPixels(CategoryGrid::kBoxHeight, dpiY);
+    // Rows keep their pitch unless a box or an option is taller than a box.
     int tallest = m_valueBox->sizeHint().height();
     for (QRadioButton* option : m_options)
         tallest = std::max(tallest, option->sizeHint().height());
-    const double scaleY = std::max(1.0, tallest / double(boxPixels));
+    const double down = tallest / double(twipsToPixels(CategoryGrid::kBoxHeight, logicalDpiY()));
+    return {across, std::max(1.0, down)};
+}
 
-    const auto x = [&](int twips) { return twipsToPixels(twips * scaleX, dpiX); };
-    const auto y = [&](int twips) { return twipsToPixels(twips * scaleY, dpiY); };
+// Controls stand where the design puts them, in twips converted at the
+// screen's resolution and stretched where the fonts need it.
+void CategoryWindow::layOut()
+{
+    const CategoryLayout& l = m_descriptor.layout;
+    const Widths w = widths();
+    const QSizeF scale = stretch(w);
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const auto x = [&](int twips) { return twipsToPixels(twips * scale.width(), dpiX); };
+    const auto y = [&](int twips) { return twipsToPixels(twips * scale.height(), dpiY); };
     const auto rect = [&](int left, int top, int width, int height) {
         return QRect(QPoint(x(left), y(top)), QPoint(x(left + width) - 1, y(top + height) - 1));
     };
-    // Labels and options take their own height, centred on the box of their line.
+    const auto box = [&](QWidget* control, int left, int width, int top) {
+        control->setGeometry(rect(left, top, width, CategoryGrid::kBoxHeight));
+    };
+    // Labels and options take their own height, centred on the boxes of their line.
     const auto centred = [&](QWidget* control, int left, int width, int boxTop) {
-        const QRect box = rect(left, boxTop, width, CategoryGrid::kBoxHeight);
+        const QRect line = rect(left, boxTop, width, CategoryGrid::kBoxHeight);
         const int height = std::min(control->sizeHint().height(), y(CategoryGrid::kRowPitch));
-        control->setGeometry(box.left(), box.center().y() - (height - 1) / 2, box.width(), height);
+        control->setGeometry(line.left(), line.center().y() - (height - 1) / 2, line.width(), height);
     };
 
+    const int clientWidth = m_descriptor.widthTwips - kNonClientWidthTwips;
+    const int clientHeight = m_descriptor.heightTwips - kNonClientHeightTwips;
     const int top = CategoryGrid::kTopLineTop;
     const int shapeLeft = 120;
     m_shape->setGeometry(rect(shapeLeft, top - 90, clientWidth - 2 * shapeLeft, CategoryGrid::kBoxHeight + 180));
-    centred(m_prompt, l.promptLeft, l.valueLeft - l.promptLeft - kGapTwips, top);
-    m_valueBox->setGeometry(rect(l.valueLeft, top, l.boxWidth, CategoryGrid::kBoxHeight));
-    centred(m_captionLabel, l.captionLeft, captionWidth, top);
+    centred(m_prompt, l.promptLeft, w.prompt, top);
+    box(m_valueBox, l.valueLeft, l.boxWidth, top);
+    centred(m_captionLabel, l.captionLeft, w.caption, top);
     if (m_priceBox) {
-        centred(m_priceHeading, l.priceHeadingLeft, l.priceBoxLeft - l.priceHeadingLeft - kGapTwips, top);
-        m_priceBox->setGeometry(rect(l.priceBoxLeft, top, l.priceBoxWidth, CategoryGrid::kBoxHeight));
+        centred(m_priceHeading, l.priceHeadingLeft, w.priceHeading, top);
+        box(m_priceBox, l.priceBoxLeft, l.priceBoxWidth, top);
     }
 
     const int frameLeft = l.optionLeft - 90;
@@ -348,17 +365,18 @@ void CategoryWindow::layOut()
     for (int k = 1; k <= unitCount(); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         const int rowTop = CategoryGrid::RowTop(k);
-        centred(m_options[i], l.optionLeft, optionWidth, rowTop);
+        centred(m_options[i], l.optionLeft, w.option, rowTop);
         m_options[i]->move(m_options[i]->pos() - m_frame->pos());  // the frame holds them
-        m_results[i]->setGeometry(rect(l.valueLeft, rowTop, l.boxWidth, CategoryGrid::kBoxHeight));
-        centred(m_abbreviations[i], l.abbreviationLeft, abbreviationWidth, rowTop);
+        box(m_results[i], l.valueLeft, l.boxWidth, rowTop);
+        centred(m_abbreviations[i], l.abbreviationLeft, w.abbreviation, rowTop);
         if (!m_priceLabels.empty()) centred(m_priceLabels[i], l.priceLabelLeft, l.priceLabelWidth, rowTop);
     }
 
     for (const Placement& placement : m_extraControls)
-        if (placement.control)
-            placement.control->setGeometry(rect(placement.twips.x(), placement.twips.y(),
-                                                placement.twips.width(), placement.twips.height()));
+        if (placement.control) {
+            const QRect& t = placement.twips;
+            placement.control->setGeometry(rect(t.x(), t.y(), t.width(), t.height()));
+        }
 
     m_clientSize = QSize(x(clientWidth), y(clientHeight));
     updateGeometry();

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QSizeF>
 #include <QString>
 #include <QWidget>
 
@@ -72,6 +73,11 @@ private:
     void createTopLine();
     void createRows();
     void connectHandlers();
+    struct Widths {
+        int prompt = 0, option = 0, caption = 0, abbreviation = 0, priceHeading = 0;
+    };
+    Widths widths() const;
+    QSizeF stretch(const Widths& widths) const;
     void layOut();
     void updateSourceNames(int unit);
 
