@@ -56,7 +56,10 @@ struct CategoryGrid {
 };
 
 // Adds the controls a window has beyond the common ones; called once the
-// common controls exist and before the window's opening evaluation.
+// common controls exist and before the window's opening evaluation. The Area
+// window's buttons are such controls: children of the window, put in place
+// with CategoryWindow::placeControl, raising CategoryWindow::openRequested;
+// its hidden work box follows CategoryWindow::sideChanged.
 using WindowExtension = void (*)(CategoryWindow& window);
 
 // Everything that varies between the twelve category windows.
