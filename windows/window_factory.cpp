@@ -2,6 +2,9 @@
 
 #include <QLocale>
 
+#include "windows/area_dimensions_window.h"
+#include "windows/dates_window.h"
+
 namespace windows {
 
 engine::NumberFormat systemNumberFormat()
@@ -10,8 +13,16 @@ engine::NumberFormat systemNumberFormat()
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
-QWidget* createWindow(WindowId id, const engine::NumberFormat& /*format*/, QWidget* parent)
+QWidget* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* parent)
 {
+    switch (id) {
+    case WindowId::AreaMetric:
+        return new AreaDimensionsWindow(metricDimensionsDescriptor(), format, parent);
+    case WindowId::AreaStandard:
+        return new AreaDimensionsWindow(standardDimensionsDescriptor(), format, parent);
+    case WindowId::Dates: return new DatesWindow(format, parent);
+    default: break;
+    }
     // Placeholder until the real windows exist.
     auto* widget = new QWidget(parent);
     widget->setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id) + 1));

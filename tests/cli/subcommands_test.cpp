@@ -1,5 +1,6 @@
 #include "cli/subcommands.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
