@@ -32,6 +32,14 @@ constexpr AreaDimensionsDescriptor kStandard = {
 // Typed boxes and result boxes hold at most 21 characters.
 constexpr int kMaxText = 21;
 
+// The frame, the shape and the result boxes reach to a fixed margin from the
+// window's right edge rather than to fixed widths: at today's font sizes a
+// 21-character result such as "1.23456789012345E+100" needs the room.
+constexpr int kFrameRightMargin = 210;
+constexpr int kResultRightMargin = 300;
+constexpr int kFrameLeft = 120;
+constexpr int kResultLeft = 1635;
+
 // The result boxes open with "0" and a line break, as every result box does.
 const QString kInitialResult = QStringLiteral("0\r\n");
 
@@ -85,12 +93,13 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
     auto* shape = new QFrame(this);
     shape->setObjectName(controlName("Shape", m_d.letter, 1));
     shape->setFrameShape(QFrame::Box);
-    shape->setGeometry(twipsRect(120, 240, 3960, 1005));
+    const int frameWidth = m_d.widthTwips - kFrameRightMargin - kFrameLeft;
+    shape->setGeometry(twipsRect(kFrameLeft, 240, frameWidth, 1005));
 
     auto* frame = new QFrame(this);
     frame->setObjectName(controlName("Frame", m_d.letter));
     frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(twipsRect(120, 1275, 3960, 3105));
+    frame->setGeometry(twipsRect(kFrameLeft, 1275, frameWidth, 3105));
 
     createInputs();
     createResults();
@@ -106,7 +115,7 @@ void AreaDimensionsWindow::createInputs()
 {
     auto* heading = new QLabel(QString::fromLatin1(m_d.heading), this);
     heading->setObjectName(controlName("Label", m_d.letter, 1));
-    heading->setGeometry(twipsRect(1635, 300, 2445, 240));
+    heading->setGeometry(twipsRect(1635, 300, m_d.widthTwips - kResultRightMargin - 1635, 240));
 
     auto* lengthLabel = new QLabel(QStringLiteral("Enter a Length"), this);
     lengthLabel->setObjectName(controlName("Label", m_d.letter, 3));
@@ -149,7 +158,8 @@ void AreaDimensionsWindow::createResults()
         // No setMaxLength: setText would cut a 22-character result short.
         auto* result = new QLineEdit(kInitialResult, this);
         result->setObjectName(indexedName(boxBase, k));
-        result->setGeometry(twipsRect(1635, top, 2295, 285));
+        result->setGeometry(
+            twipsRect(kResultLeft, top, m_d.widthTwips - kResultRightMargin - kResultLeft, 285));
         // Results change only through the computation: no typing, deleting
         // or pasting.
         result->setReadOnly(true);

@@ -55,13 +55,15 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 12, 12, 12);
     grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(6);
     grid->addWidget(m_first, 0, 0);
     grid->addWidget(m_second, 0, 1);
     grid->addWidget(m_date1, 1, 0);
     grid->addWidget(m_date2, 1, 1);
     grid->addWidget(m_label1, 2, 0);
     grid->addWidget(m_label2, 2, 1);
-    grid->addWidget(m_date3, 3, 0, 1, 2);
+    grid->setRowMinimumHeight(3, 6);
+    grid->addWidget(m_date3, 4, 0, 1, 2);
     grid->setRowStretch(0, 1);
 
     // Today in both calendars, then the labels. Setting a calendar's date

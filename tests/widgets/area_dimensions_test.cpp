@@ -69,6 +69,7 @@ private slots:
     void decimalCommaResults();
     void buttonsAskForTheOtherWindows();
     void factoryCreatesBothWindows();
+    void resultBoxesShowTheLongestResultWhole();
 };
 
 void TestAreaDimensionsWindow::namesEveryControl_data()
@@ -162,7 +163,8 @@ void TestAreaDimensionsWindow::standardOneYardByOneYard()
     QCOMPARE(box(window, "TextT2", 3)->text(), QStringLiteral("1296"));
     QCOMPARE(box(window, "TextT2", 4)->text(), QStringLiteral("9"));
     QCOMPARE(box(window, "TextT2", 5)->text(), QStringLiteral("1"));
-    QCOMPARE(box(window, "TextT2", 10)->text(), QStringLiteral("3.22830578512397E-07")  // 1 / 3097600);
+    // A square yard is 1 / 3097600 of a square mile.
+    QCOMPARE(box(window, "TextT2", 10)->text(), QStringLiteral("3.22830578512397E-07"));
 }
 
 void TestAreaDimensionsWindow::typingBelowOneEmptiesTheField()
@@ -374,6 +376,23 @@ void TestAreaDimensionsWindow::factoryCreatesBothWindows()
     area.show();
     sub->show();
     QCOMPARE(sub->widget()->size(), QSize(300, 390));
+}
+
+void TestAreaDimensionsWindow::resultBoxesShowTheLongestResultWhole()
+{
+    for (const auto* descriptor :
+         {&windows::metricDimensionsDescriptor(), &windows::standardDimensionsDescriptor()}) {
+        AreaDimensionsWindow window(*descriptor, kPointFormat);
+        const char* base = descriptor == &windows::metricDimensionsDescriptor() ? "TextS2" : "TextT2";
+        for (int k = 1; k <= 10; ++k) {
+            QLineEdit* result = box(window, base, k);
+            const int needed =
+                result->fontMetrics().horizontalAdvance(QStringLiteral("1.23456789012345E+100"));
+            // The frame and the text margins take a few pixels on each side.
+            QVERIFY2(needed + 10 <= result->width(), qPrintable(result->objectName()));
+            QVERIFY(result->geometry().right() < window.width());
+        }
+    }
 }
 
 QTEST_MAIN(TestAreaDimensionsWindow)
