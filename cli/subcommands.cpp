@@ -38,21 +38,31 @@ int RunAreaDimensions(const char* name, const char* fieldNames,
     }
 
     const engine::DimensionRun run = engine::RunAreaDimensions(table, boxes, format);
-    if (run.status != engine::EvalStatus::Ok) {
-        err << "tabrix-convert: " << name << ": " << engine::Describe(run.status) << '\n';
-        return kExitFault;
-    }
+    // A fault leaves the results before its box written, and only those.
+    const int lines = run.status == engine::EvalStatus::Ok ? engine::kDimensionResults
+                      : run.faultResult > 0               ? run.faultResult - 1
+                                                          : 0;
 
-    std::size_t width = 0;
-    for (std::string_view caption : table.resultCaptions) width = std::max(width, caption.size());
-    for (int k = 1; k <= engine::kDimensionResults; ++k) {
-        const std::string& text = boxes.Result(k);
-        if (tsv) {
-            out << k << '\t' << text << '\n';
-        } else {
-            const std::string_view caption = table.resultCaptions[std::size_t(k - 1)];
-            out << caption << std::string(width - caption.size() + 2, ' ') << text << '\n';
+    if (tsv) {
+        for (int k = 1; k <= lines; ++k) out << k << '\t' << boxes.Result(k) << '\n';
+    } else if (lines > 0) {
+        std::size_t width = 4;
+        for (std::string_view caption : table.resultCaptions) width = std::max(width, caption.size());
+        auto pad = [&out, width](std::string_view text) {
+            out << text << std::string(width - text.size() + 2, ' ');
+        };
+        pad("Unit");
+        out << "Value\n";
+        for (int k = 1; k <= lines; ++k) {
+            pad(table.resultCaptions[std::size_t(k - 1)]);
+            out << boxes.Result(k) << '\n';
         }
+    }
+    if (run.status != engine::EvalStatus::Ok) {
+        err << "tabrix-convert: " << engine::Describe(run.status) << " (" << table.caption;
+        if (run.faultResult > 0) err << ", unit " << run.faultResult << ")\n";
+        else err << ", length and width)\n";
+        return kExitFault;
     }
     return kExitOk;
 }

@@ -95,11 +95,13 @@ private:
         for (int k = 1; k <= kDimensionResults; ++k) {
             const ConversionRule& cell = m_table.cells[std::size_t(k - 1)];
             const RuleResult widthSide = ApplyRule(cell, w.value);
-            if (widthSide.status != EvalStatus::Ok) return widthSide.status;
             const RuleResult lengthSide = ApplyRule(cell, l.value);
-            if (lengthSide.status != EvalStatus::Ok) return lengthSide.status;
             const Checked result = Judge(lengthSide.value * widthSide.value);
-            if (result.status != EvalStatus::Ok) return result.status;
+            for (const EvalStatus status : {widthSide.status, lengthSide.status, result.status})
+                if (status != EvalStatus::Ok) {
+                    m_stats.faultResult = k;
+                    return status;
+                }
             m_boxes.Result(k) = FormatValue(result.value, m_format);
         }
         return EvalStatus::Ok;

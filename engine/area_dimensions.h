@@ -50,6 +50,7 @@ struct DimensionRun {
     EvalStatus status = EvalStatus::Ok;
     int runs = 0;          // computations started, the outermost one included
     int deepestLevel = 0;  // 0 when no write started a nested computation
+    int faultResult = 0;   // the result box a fault stopped at; 0 for none or before them
 };
 
 // Runs the window's computation on `boxes` as the window does on a change of

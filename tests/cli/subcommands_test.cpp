@@ -58,9 +58,10 @@ TEST(AreaStandardCommand, WritesCaptionsAlignedByDefault)
 {
     const Outcome o = RunArea(cli::RunAreaStandard, {"", "1", "", "", "1", ""}, false);
     ASSERT_EQ(o.status, cli::kExitOk) << o.err;
-    EXPECT_EQ(o.out.substr(0, 54),
-              "sq. Millimeters  836127.36\n"
-              "sq. Centimeters  8361.2736\n");
+    EXPECT_TRUE(o.out.starts_with("Unit             Value\n"
+                                  "sq. Millimeters  836127.36\n"
+                                  "sq. Centimeters  8361.2736\n"))
+        << o.out;
     EXPECT_NE(o.out.find("\nsq. Inches       1296\nsq. Feet         9\nsq. Yards        1\n"),
               std::string::npos);
     EXPECT_NE(o.out.find("\nsq. Acres        "), std::string::npos);
@@ -122,9 +123,11 @@ TEST(AreaCommands, ReportFaultsWithoutResults)
         std::vector<std::string_view> args;
         const char* message;
     } cases[] = {
-        {{"1e400", "", "", "", "", ""}, "too large"},   // a field beyond a double
-        {{"1e304", "", "", "", "1", ""}, "too large"},  // an infinite length
-        {{"", "", "1.5e308", "", "", ""}, "no valid number"},
+        // A field beyond a double, an infinite length: no result is reached.
+        {{"1e400", "", "", "", "", ""}, "too large to compute (Area - Metric, length and width)"},
+        {{"1e304", "", "", "", "1", ""}, "too large to compute (Area - Metric, length and width)"},
+        // 1.5E+308 cm is finite, in millimetres it is not; times a zero width.
+        {{"", "", "1.5e308", "", "", ""}, "no valid number (Area - Metric, unit 1)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);

@@ -185,6 +185,7 @@ TEST(AreaDimensions, InfiniteLengthIsAnOverflowAndKeepsTheResults)
     const engine::DimensionRun run =
         engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat);
     EXPECT_EQ(run.status, EvalStatus::Overflow);
+    EXPECT_EQ(run.faultResult, 0);  // before any result box
     EXPECT_EQ(boxes.Box(7), "Infinity");
     EXPECT_EQ(boxes.Box(8), "200");
     for (int k = 1; k <= 10; ++k) EXPECT_EQ(boxes.Result(k), "0\r\n") << k;
@@ -198,6 +199,7 @@ TEST(AreaDimensions, InfiniteSideTimesZeroSideIsAnInvalidOperation)
     const engine::DimensionRun run =
         engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat);
     EXPECT_EQ(run.status, EvalStatus::InvalidOperation);
+    EXPECT_EQ(run.faultResult, 1);
     EXPECT_EQ(boxes.Box(7), "1.5E+308");
     EXPECT_EQ(boxes.Box(9), "0");
     EXPECT_EQ(boxes.Result(1), "0\r\n");
