@@ -3,7 +3,9 @@
 #include <QLocale>
 
 #include "windows/area_dimensions_window.h"
+#include "windows/category_window.h"
 #include "windows/dates_window.h"
+#include "windows/descriptors.h"
 
 namespace windows {
 
@@ -15,6 +17,8 @@ engine::NumberFormat systemNumberFormat()
 
 QWidget* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* parent)
 {
+    if (const WindowDescriptor* descriptor = findDescriptor(id))
+        return new CategoryWindow(*descriptor, format, parent);
     switch (id) {
     case WindowId::AreaMetric:
         return new AreaDimensionsWindow(metricDimensionsDescriptor(), format, parent);
@@ -23,6 +27,7 @@ QWidget* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* 
     case WindowId::Dates: return new DatesWindow(format, parent);
     default: break;
     }
+
     // Placeholder until the real windows exist.
     auto* widget = new QWidget(parent);
     widget->setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id) + 1));
