@@ -1,16 +1,19 @@
 #include "windows/area_dimensions_window.h"
 
 #include <algorithm>
+#include <functional>
 
-#include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "tables/area_dimensions.h"
-#include "windows/twip_geometry.h"
+#include "windows/category_window.h"
+#include "windows/twips.h"
 
 namespace windows {
 
@@ -29,21 +32,29 @@ constexpr AreaDimensionsDescriptor kStandard = {
     4, 4665, 5880,
 };
 
-// Typed boxes and result boxes hold at most 21 characters.
+// The design's window sizes include a title bar and sizable borders.
+constexpr int kNonClientWidthTwips = 120;
+constexpr int kNonClientHeightTwips = 405;
+
+// Typed boxes hold at most 21 characters, and focus selects as many in a
+// result box; results themselves are never cut.
 constexpr int kMaxText = 21;
 
-// The frame, the shape and the result boxes reach to a fixed margin from the
-// window's right edge rather than to fixed widths: at today's font sizes a
-// 21-character result such as "1.23456789012345E+100" needs the room.
-constexpr int kFrameRightMargin = 210;
-constexpr int kResultRightMargin = 300;
+// Positions in twips. The result boxes, and the frame and shape with them,
+// reach to a margin from the window's right edge: the fonts of today need more
+// than the design's 2295 twips for a 21-character result.
 constexpr int kFrameLeft = 120;
+constexpr int kFieldLefts[] = {1635, 2475, 3315};
+constexpr int kFieldWidth = 645;
+constexpr int kBoxHeight = 285;
 constexpr int kResultLeft = 1635;
+constexpr int kResultRightMargin = 180;
+constexpr int kFirstResultTop = 1320;
+constexpr int kRowPitch = 300;
+constexpr int kButtonTop = 4560;
 
-// The result boxes open with "0" and a line break, as every result box does.
-const QString kInitialResult = QStringLiteral("0\r\n");
+const QString kWidestResult = QStringLiteral("8.88888888888888E+888");
 
-// "TextS1" for letter S and stem "Text", index 1.
 QString controlName(const char* stem, char letter, int number = 0)
 {
     QString name = QString::fromLatin1(stem) + QChar::fromLatin1(letter);
@@ -51,30 +62,56 @@ QString controlName(const char* stem, char letter, int number = 0)
     return name;
 }
 
-// Control arrays are numbered from 1 in their names: "TextS1(7)".
-QString indexedName(const QString& base, int index)
-{
-    return base + u'(' + QString::number(index) + u')';
-}
-
-QString toQString(std::string_view text)
+QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// Selects from position 0, as far as the text goes.
-void selectFromStart(QLineEdit* box, int length)
-{
-    box->setSelection(0, std::min<int>(length, int(box->text().size())));
-}
+// A line edit that selects the first `length` characters of its text when the
+// user comes to it, by the keyboard or by a click, after running `visited`.
+// Coming back from a menu or another program is no visit: the text keeps its
+// selection.
+class VisitedLineEdit : public QLineEdit {
+public:
+    VisitedLineEdit(int length, std::function<void()> visited, QWidget* parent)
+        : QLineEdit(parent), m_length(length), m_visited(std::move(visited))
+    {
+    }
 
-// A focus that returns after a menu or from another window is not a new
-// visit: the box keeps the selection it had.
-bool isVisit(const QFocusEvent* event)
-{
-    return event->reason() != Qt::PopupFocusReason &&
-           event->reason() != Qt::ActiveWindowFocusReason;
-}
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const Qt::FocusReason reason = event->reason();
+        const bool visit = reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+        if (visit && m_visited) m_visited();
+        QLineEdit::focusInEvent(event);
+        if (!visit) return;
+        selectFromStart();
+        m_selectAfterPress = reason == Qt::MouseFocusReason;
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        m_selectAfterPress = false;
+        QLineEdit::focusOutEvent(event);
+    }
+
+    // The click that brought the focus would otherwise drop the selection.
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QLineEdit::mousePressEvent(event);
+        if (!m_selectAfterPress) return;
+        m_selectAfterPress = false;
+        selectFromStart();
+    }
+
+private:
+    void selectFromStart() { setSelection(0, std::min<int>(m_length, int(text().size()))); }
+
+    const int m_length;
+    const std::function<void()> m_visited;
+    bool m_selectAfterPress = false;
+};
 
 }  // namespace
 
@@ -88,58 +125,60 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
     setObjectName(QString::fromLatin1(m_d.objectName));
     setWindowTitle(QString::fromLatin1(m_d.title));
 
-    // Created in tab order: the six fields, the result boxes, the buttons.
-    // The frame and the shape come first so that they lie beneath the rest.
+    // The frame and the shape come first so that they lie beneath the rest;
+    // then, in tab order, the six fields, the result boxes and the buttons.
     auto* shape = new QFrame(this);
     shape->setObjectName(controlName("Shape", m_d.letter, 1));
     shape->setFrameShape(QFrame::Box);
-    const int frameWidth = m_d.widthTwips - kFrameRightMargin - kFrameLeft;
-    shape->setGeometry(twipsRect(kFrameLeft, 240, frameWidth, 1005));
+    shape->setFrameShadow(QFrame::Plain);
+    m_shape = shape;
 
     auto* frame = new QFrame(this);
     frame->setObjectName(controlName("Frame", m_d.letter));
     frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(twipsRect(kFrameLeft, 1275, frameWidth, 3105));
+    frame->setFrameShadow(QFrame::Sunken);
+    m_frame = frame;
 
     createInputs();
     createResults();
     createButtons();
+    layOut();
 
-    resize(sizeHint());
+    // Shown, the window gives the focus to the first field.
     m_boxes.front()->setFocus();
 }
 
-QSize AreaDimensionsWindow::sizeHint() const { return twipsSize(m_d.widthTwips, m_d.heightTwips); }
-
 void AreaDimensionsWindow::createInputs()
 {
-    auto* heading = new QLabel(QString::fromLatin1(m_d.heading), this);
-    heading->setObjectName(controlName("Label", m_d.letter, 1));
-    heading->setGeometry(twipsRect(1635, 300, m_d.widthTwips - kResultRightMargin - 1635, 240));
+    m_heading = new QLabel(QString::fromLatin1(m_d.heading), this);
+    m_heading->setObjectName(controlName("Label", m_d.letter, 1));
 
     auto* lengthLabel = new QLabel(QStringLiteral("Enter a Length"), this);
     lengthLabel->setObjectName(controlName("Label", m_d.letter, 3));
-    lengthLabel->setGeometry(twipsRect(240, 570, 1365, 255));
+    m_lengthLabel = lengthLabel;
 
     auto* widthLabel = new QLabel(QStringLiteral("Enter a Width"), this);
     widthLabel->setObjectName(controlName("Label", m_d.letter, 4));
-    widthLabel->setGeometry(twipsRect(240, 930, 1365, 255));
+    m_widthLabel = widthLabel;
 
-    constexpr int kFieldLefts[] = {1635, 2475, 3315};
-    const QString base = controlName("Text", m_d.letter, 1);
+    const QByteArray base = controlName("Text", m_d.letter, 1).toLatin1();
     for (int k = 1; k <= engine::kDimensionBoxes; ++k) {
-        auto* box = new QLineEdit(this);
-        box->setObjectName(indexedName(base, k));
+        QLineEdit* box = nullptr;
         if (k <= engine::kDimensionFields) {
+            box = new VisitedLineEdit(m_d.fieldSelection, nullptr, this);
             box->setMaxLength(kMaxText);
-            const int row = (k - 1) / 3;
-            box->setGeometry(twipsRect(kFieldLefts[(k - 1) % 3], 540 + 360 * row, 645, 285));
-            box->installEventFilter(this);
+            const QString unit = fromUtf8(m_table.fieldUnits[std::size_t((k - 1) % 3)]);
+            box->setAccessibleName((k <= 3 ? QStringLiteral("Length in ") : QStringLiteral("Width in ")) +
+                                   unit);
+            if (k == 1) lengthLabel->setBuddy(box);
+            if (k == 4) widthLabel->setBuddy(box);
         } else {
             // Work boxes: the length, the width and the area in the base
             // unit. They belong to the array, so their changes count too.
+            box = new QLineEdit(this);
             box->hide();
         }
+        box->setObjectName(indexedName(base.constData(), k));
         connect(box, &QLineEdit::textChanged, this, &AreaDimensionsWindow::onBoxChanged);
         m_boxes.push_back(box);
     }
@@ -147,23 +186,23 @@ void AreaDimensionsWindow::createInputs()
 
 void AreaDimensionsWindow::createResults()
 {
-    const QString boxBase = controlName("Text", m_d.letter, 2);
-    const QString labelBase = controlName("Label", m_d.letter, 2);
+    const QByteArray boxBase = controlName("Text", m_d.letter, 2).toLatin1();
+    const QByteArray labelBase = controlName("Label", m_d.letter, 2).toLatin1();
     for (int k = 1; k <= engine::kDimensionResults; ++k) {
-        const int top = 1320 + 300 * (k - 1);
-        auto* label = new QLabel(toQString(m_table.resultCaptions[std::size_t(k - 1)]), this);
-        label->setObjectName(indexedName(labelBase, k));
-        label->setGeometry(twipsRect(180, top + 15, 1440, 255));
+        const QString caption = fromUtf8(m_table.resultCaptions[std::size_t(k - 1)]);
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(indexedName(labelBase.constData(), k));
+        m_rowLabels.push_back(label);
 
-        // No setMaxLength: setText would cut a 22-character result short.
-        auto* result = new QLineEdit(kInitialResult, this);
-        result->setObjectName(indexedName(boxBase, k));
-        result->setGeometry(
-            twipsRect(kResultLeft, top, m_d.widthTwips - kResultRightMargin - kResultLeft, 285));
-        // Results change only through the computation: no typing, deleting
-        // or pasting.
+        // A result box computes the results anew each time the user comes to
+        // it. No maximum length: setText would cut a long result short.
+        // Read-only refuses typing, Delete, pasting and dropping alike, while
+        // the text can still be selected and copied.
+        auto* result = new VisitedLineEdit(kMaxText, [this] { report(compute()); }, this);
+        result->setText(QStringLiteral("0"));
+        result->setObjectName(indexedName(boxBase.constData(), k));
         result->setReadOnly(true);
-        result->installEventFilter(this);
+        result->setAccessibleName(QStringLiteral("Area in ") + caption);
         m_results.push_back(result);
     }
 }
@@ -172,14 +211,64 @@ void AreaDimensionsWindow::createButtons()
 {
     auto* back = new QPushButton(QStringLiteral("Back to &Area"), this);
     back->setObjectName(controlName("Cmd", m_d.letter, 1));
-    back->setGeometry(twipsRect(170, 4560, 1800, 495));
     connect(back, &QPushButton::clicked, this, [this] { emit openRequested(WindowId::Area); });
+    m_backButton = back;
 
     auto* other = new QPushButton(QString::fromLatin1(m_d.secondButton), this);
     other->setObjectName(controlName("Cmd", m_d.letter, 2));
-    other->setGeometry(twipsRect(2160, 4560, 1800, 495));
     const WindowId target = m_d.secondTarget;
     connect(other, &QPushButton::clicked, this, [this, target] { emit openRequested(target); });
+    m_otherButton = other;
+}
+
+// Controls stand where the design puts them, in twips converted at the
+// screen's resolution; only the result column widens where a result needs it.
+void AreaDimensionsWindow::layOut()
+{
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const auto rect = [&](int left, int top, int width, int height) {
+        return QRect(QPoint(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY)),
+                     QPoint(twipsToPixels(left + width, dpiX) - 1,
+                            twipsToPixels(top + height, dpiY) - 1));
+    };
+
+    int clientWidth = m_d.widthTwips - kNonClientWidthTwips;
+    const int clientHeight = m_d.heightTwips - kNonClientHeightTwips;
+    // A line edit's frame and margins are what its size hint adds to the 17
+    // "x" it is meant to show.
+    const QLineEdit& sample = *m_results.front();
+    const QFontMetrics metrics = sample.fontMetrics();
+    const int chrome = sample.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    const int neededPixels = metrics.horizontalAdvance(kWidestResult) + chrome;
+    const int neededTwips = int(neededPixels * 1440.0 / dpiX) + 15;
+    clientWidth = std::max(clientWidth, kResultLeft + neededTwips + kResultRightMargin);
+    const int resultWidth = clientWidth - kResultRightMargin - kResultLeft;
+    const int frameWidth = clientWidth - 2 * kFrameLeft;
+
+    // The shape surrounds the heading and the two input rows, the frame the
+    // result rows.
+    m_shape->setGeometry(rect(kFrameLeft, 240, frameWidth, 1005));
+    m_heading->setGeometry(rect(kFieldLefts[0], 300, frameWidth + kFrameLeft - kFieldLefts[0], 240));
+    m_lengthLabel->setGeometry(rect(240, 570, kFieldLefts[0] - 270, 255));
+    m_widthLabel->setGeometry(rect(240, 930, kFieldLefts[0] - 270, 255));
+    for (int k = 1; k <= engine::kDimensionFields; ++k)
+        m_boxes[std::size_t(k - 1)]->setGeometry(
+            rect(kFieldLefts[(k - 1) % 3], k <= 3 ? 540 : 900, kFieldWidth, kBoxHeight));
+
+    const int lastTop = kFirstResultTop + kRowPitch * (engine::kDimensionResults - 1);
+    m_frame->setGeometry(rect(kFrameLeft, 1275, frameWidth, lastTop + kBoxHeight + 75 - 1275));
+    for (int k = 1; k <= engine::kDimensionResults; ++k) {
+        const int top = kFirstResultTop + kRowPitch * (k - 1);
+        m_rowLabels[std::size_t(k - 1)]->setGeometry(rect(180, top + 15, kResultLeft - 210, 255));
+        m_results[std::size_t(k - 1)]->setGeometry(rect(kResultLeft, top, resultWidth, kBoxHeight));
+    }
+    m_backButton->setGeometry(rect(170, kButtonTop, 1800, 495));
+    m_otherButton->setGeometry(rect(2160, kButtonTop, 1800, 495));
+
+    m_clientSize = rect(0, 0, clientWidth, clientHeight).size();
+    updateGeometry();
+    resize(m_clientSize);
 }
 
 engine::EvalStatus AreaDimensionsWindow::compute()
@@ -190,18 +279,18 @@ engine::EvalStatus AreaDimensionsWindow::compute()
     for (int k = 1; k <= engine::kDimensionResults; ++k)
         texts.Result(k) = m_results[std::size_t(k - 1)]->text().toStdString();
 
-    // The engine runs the nested computations that the writes to the array
-    // start, so the writes below must not start them a second time.
+    // The engine runs the nested computations that its writes to the array
+    // start, so applying those writes here must not start them a second time.
     const engine::DimensionRun run = engine::RunAreaDimensions(m_table, texts, m_format);
 
     m_writing = true;
     for (int k = 1; k <= engine::kDimensionBoxes; ++k) {
-        const QString text = toQString(texts.Box(k));
+        const QString text = fromUtf8(texts.Box(k));
         QLineEdit* box = m_boxes[std::size_t(k - 1)];
         if (box->text() != text) box->setText(text);
     }
     for (int k = 1; k <= engine::kDimensionResults; ++k) {
-        const QString text = toQString(texts.Result(k));
+        const QString text = fromUtf8(texts.Result(k));
         QLineEdit* result = m_results[std::size_t(k - 1)];
         if (result->text() != text) result->setText(text);
     }
@@ -215,28 +304,11 @@ void AreaDimensionsWindow::onBoxChanged()
     report(compute());
 }
 
-bool AreaDimensionsWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::FocusIn || !isVisit(static_cast<QFocusEvent*>(event)))
-        return QWidget::eventFilter(watched, event);
-
-    // The selection is set before the box's own focus handling, which then
-    // keeps it instead of selecting the whole text.
-    const auto field = std::find(m_boxes.begin(), m_boxes.end(), watched);
-    if (field != m_boxes.end()) {
-        selectFromStart(*field, m_d.fieldSelection);
-    } else if (const auto result = std::find(m_results.begin(), m_results.end(), watched);
-               result != m_results.end()) {
-        report(compute());
-        selectFromStart(*result, kMaxText);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void AreaDimensionsWindow::report(engine::EvalStatus status)
 {
     m_lastStatus = status;
     if (status != engine::EvalStatus::Ok) emit evaluationFailed(status);
+    else emit evaluationSucceeded();
 }
 
 }  // namespace windows

@@ -23,7 +23,8 @@ struct AreaDimensionsDescriptor {
     const char* secondButton;  // "Calculate &Standard"
     WindowId secondTarget;     // the window the second button opens
     int fieldSelection;        // characters a field selects when it gets the focus
-    int widthTwips, heightTwips;
+    int widthTwips;            // the whole window, title bar and borders included
+    int heightTwips;
 };
 
 const AreaDimensionsDescriptor& metricDimensionsDescriptor();    // Form2
@@ -41,21 +42,22 @@ public:
     AreaDimensionsWindow(const AreaDimensionsDescriptor& descriptor,
                          const engine::NumberFormat& format, QWidget* parent = nullptr);
 
-    QSize sizeHint() const override;
+    // The design's client size (the window less title bar and borders),
+    // widened where the fonts need more room for a result.
+    QSize sizeHint() const override { return m_clientSize; }
     engine::EvalStatus lastStatus() const { return m_lastStatus; }
 
 signals:
     // Asks the frame to show another window; this one stays as it is.
     void openRequested(windows::WindowId id);
     void evaluationFailed(engine::EvalStatus status);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void evaluationSucceeded();
 
 private:
     void createInputs();
     void createResults();
     void createButtons();
+    void layOut();
 
     engine::EvalStatus compute();  // the window's one routine
     void onBoxChanged();
@@ -64,8 +66,17 @@ private:
     const AreaDimensionsDescriptor& m_d;
     const engine::AreaDimensionsTable& m_table;
     const engine::NumberFormat m_format;
-    std::vector<QLineEdit*> m_boxes;   // the array, boxes 1..9 at 0..8
+    std::vector<QLineEdit*> m_boxes;    // the array, boxes 1..9 at 0..8
     std::vector<QLineEdit*> m_results;  // result boxes 1..10 at 0..9
+    std::vector<QWidget*> m_rowLabels;  // unit names beside the result boxes
+    QWidget* m_shape = nullptr;
+    QWidget* m_frame = nullptr;
+    QWidget* m_heading = nullptr;
+    QWidget* m_lengthLabel = nullptr;
+    QWidget* m_widthLabel = nullptr;
+    QWidget* m_backButton = nullptr;
+    QWidget* m_otherButton = nullptr;
+    QSize m_clientSize;
     bool m_writing = false;
     engine::EvalStatus m_lastStatus = engine::EvalStatus::Ok;
 };

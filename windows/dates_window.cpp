@@ -7,14 +7,18 @@
 #include <QMdiSubWindow>
 
 #include "engine/civil_date.h"
-#include "windows/twip_geometry.h"
+#include "windows/twips.h"
 
 namespace windows {
 
 namespace {
 
+// The window's size, title bar and borders included, and its place in the
+// frame's client area.
 constexpr int kWidthTwips = 11205;
 constexpr int kHeightTwips = 6200;
+constexpr int kNonClientWidthTwips = 120;
+constexpr int kNonClientHeightTwips = 405;
 constexpr int kLeftTwips = 50;
 constexpr int kTopTwips = 50;
 
@@ -77,7 +81,11 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     resize(sizeHint());
 }
 
-QSize DatesWindow::sizeHint() const { return twipsSize(kWidthTwips, kHeightTwips); }
+QSize DatesWindow::sizeHint() const
+{
+    return {twipsToPixels(kWidthTwips - kNonClientWidthTwips, logicalDpiX()),
+            twipsToPixels(kHeightTwips - kNonClientHeightTwips, logicalDpiY())};
+}
 
 QCalendarWidget* DatesWindow::createCalendar(const char* name)
 {
@@ -120,13 +128,14 @@ void DatesWindow::showEvent(QShowEvent* event)
     if (m_placed) return;
     m_placed = true;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->move(twipsToPixels(kLeftTwips), twipsToPixels(kTopTwips));
+        sub->move(twipsToPixels(kLeftTwips, logicalDpiX()), twipsToPixels(kTopTwips, logicalDpiY()));
 }
 
 void DatesWindow::report(engine::EvalStatus status)
 {
     m_lastStatus = status;
     if (status != engine::EvalStatus::Ok) emit evaluationFailed(status);
+    else emit evaluationSucceeded();
 }
 
 }  // namespace windows

@@ -26,6 +26,7 @@ public:
 
 signals:
     void evaluationFailed(engine::EvalStatus status);
+    void evaluationSucceeded();
 
 protected:
     void showEvent(QShowEvent* event) override;
