@@ -32,7 +32,7 @@ constexpr AreaDimensionsDescriptor kStandard = {
     4, 4665, 5880,
 };
 
-// The design's window sizes include a title bar and sizable borders.
+// The window sizes below include a title bar and sizable borders.
 constexpr int kNonClientWidthTwips = 120;
 constexpr int kNonClientHeightTwips = 405;
 
@@ -42,7 +42,7 @@ constexpr int kMaxText = 21;
 
 // Positions in twips. The result boxes, and the frame and shape with them,
 // reach to a margin from the window's right edge: the fonts of today need more
-// than the design's 2295 twips for a 21-character result.
+// than the 2295 twips first drawn for a 21-character result.
 constexpr int kFrameLeft = 120;
 constexpr int kFieldLefts[] = {1635, 2475, 3315};
 constexpr int kFieldWidth = 645;
@@ -221,7 +221,7 @@ void AreaDimensionsWindow::createButtons()
     m_otherButton = other;
 }
 
-// Controls stand where the design puts them, in twips converted at the
+// Controls stand where the layout puts them, in twips converted at the
 // screen's resolution; only the result column widens where a result needs it.
 void AreaDimensionsWindow::layOut()
 {

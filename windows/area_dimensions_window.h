@@ -42,7 +42,7 @@ public:
     AreaDimensionsWindow(const AreaDimensionsDescriptor& descriptor,
                          const engine::NumberFormat& format, QWidget* parent = nullptr);
 
-    // The design's client size (the window less title bar and borders),
+    // The client size (the window less title bar and borders),
     // widened where the fonts need more room for a result.
     QSize sizeHint() const override { return m_clientSize; }
     engine::EvalStatus lastStatus() const { return m_lastStatus; }

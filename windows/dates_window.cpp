@@ -97,9 +97,9 @@ QCalendarWidget* DatesWindow::createCalendar(const char* name)
     return calendar;
 }
 
-QLabel* DatesWindow::createLabel(const char* name, const char* designText)
+QLabel* DatesWindow::createLabel(const char* name, const char* initialText)
 {
-    auto* label = new QLabel(QString::fromLatin1(designText), this);
+    auto* label = new QLabel(QString::fromLatin1(initialText), this);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;

@@ -33,7 +33,7 @@ protected:
 
 private:
     QCalendarWidget* createCalendar(const char* name);
-    QLabel* createLabel(const char* name, const char* designText);
+    QLabel* createLabel(const char* name, const char* initialText);
     void report(engine::EvalStatus status);
 
     const engine::NumberFormat m_format;

@@ -101,7 +101,7 @@ void TestAreaDimensionsWindow::namesEveryControl()
                                 kPointFormat);
     QCOMPARE(window.objectName(), name);
     QCOMPARE(window.windowTitle(), title);
-    // The design's client size, wider only where the fonts need it.
+    // The window's client size, wider only where the fonts need it.
     QCOMPARE(window.height(), size.height());
     QVERIFY(window.width() >= size.width());
 
@@ -386,7 +386,7 @@ void TestAreaDimensionsWindow::factoryCreatesBothWindows()
     QCOMPARE(standard->objectName(), QStringLiteral("Form3"));
     QVERIFY(qobject_cast<AreaDimensionsWindow*>(metric.get()));
 
-    // Inside a frame's area the child keeps its designed size.
+    // Inside a frame's area the child keeps its own size.
     QMdiArea area;
     area.resize(800, 600);
     QMdiSubWindow* sub = area.addSubWindow(metric.release());
