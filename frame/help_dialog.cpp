@@ -1,0 +1,39 @@
+#include "frame/help_dialog.h"
+
+#include <QFile>
+#include <QUrl>
+#include <QWidget>
+
+#include "frame/help_viewer.h"
+#include "frame/resources.h"
+
+namespace frame {
+
+HelpDialog::HelpDialog(QWidget* viewerOwner) : QObject(viewerOwner), m_viewerOwner(viewerOwner)
+{
+    setObjectName(QStringLiteral("CommonDialog1"));
+}
+
+HelpViewer* HelpDialog::viewer() const
+{
+    return m_viewer;
+}
+
+bool HelpDialog::showHelp()
+{
+    initFrameResources();
+    const QString path = QStringLiteral(":/help/") + m_helpFile;
+    if (m_helpFile.isEmpty() || !QFile::exists(path))
+        return false;
+    if (!m_viewer)
+        m_viewer = new HelpViewer(m_viewerOwner);
+    m_viewer->showTopic(QUrl(QStringLiteral("qrc") + path), m_helpContext);
+    if (m_viewer->isMinimized())
+        m_viewer->showNormal();
+    m_viewer->show();
+    m_viewer->raise();
+    m_viewer->activateWindow();
+    return true;
+}
+
+}  // namespace frame
