@@ -131,6 +131,8 @@ void MainFrame::createFrameCommands()
     QAction* contents = m_helpMenu->addAction(frameIcon("help"), QStringLiteral("&Contents"));
     contents->setObjectName(QStringLiteral("quorvelhelp"));
     contents->setShortcut(kHelpShortcut);
+    // F1 asks for help from the About box and the help viewer as well.
+    contents->setShortcutContext(Qt::ApplicationShortcut);
     contents->setData(kHelpContents);
     connect(contents, &QAction::triggered, this, [this] { showHelp(kHelpContents); });
 
