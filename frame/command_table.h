@@ -51,4 +51,20 @@ inline constexpr std::array<WindowCommand, windows::kWindowCount> kWindowCommand
     {WindowId::Dates, "mfhowlong", "buthowlong", "Difference &Between Dates", "Difference Between Dates", Qt::CTRL | Qt::Key_B, kHelpCategoryWindows, "dates", true},
 }};
 
+// A row left out would leave a default row behind, with no names at all.
+constexpr bool coversEveryWindowOnce()
+{
+    for (std::size_t id = 0; id < windows::kWindowCount; ++id) {
+        int rows = 0;
+        for (const WindowCommand& command : kWindowCommands) {
+            if (static_cast<std::size_t>(command.window) == id && command.menuName && command.toolbarKey)
+                ++rows;
+        }
+        if (rows != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(coversEveryWindowOnce(), "every window needs exactly one command row");
+
 }  // namespace frame
