@@ -90,7 +90,9 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(rule);
     layout->addLayout(buttons);
 
-    m_helpDialog = new HelpDialog(this);
+    // The help viewer belongs with the frame rather than with this box, which
+    // is often hidden while help is open.
+    m_helpDialog = new HelpDialog(this, parent ? parent->window() : this);
     m_helpDialog->setHelpFile(QStringLiteral("Quorvel.hlp"));
 
     placeOnScreen();

@@ -9,7 +9,7 @@
 
 namespace frame {
 
-HelpDialog::HelpDialog(QWidget* viewerOwner) : QObject(viewerOwner), m_viewerOwner(viewerOwner)
+HelpDialog::HelpDialog(QObject* parent, QWidget* viewerOwner) : QObject(parent), m_viewerOwner(viewerOwner)
 {
     setObjectName(QStringLiteral("CommonDialog1"));
 }

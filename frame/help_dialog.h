@@ -14,8 +14,9 @@ class HelpViewer;
 class HelpDialog : public QObject {
     Q_OBJECT
 public:
-    // The viewer is created as a window of its own, owned by `viewerOwner`.
-    explicit HelpDialog(QWidget* viewerOwner);
+    // The viewer is created as a window of its own, owned by `viewerOwner`
+    // and kept in front of it.
+    HelpDialog(QObject* parent, QWidget* viewerOwner);
 
     QString helpFile() const { return m_helpFile; }
     void setHelpFile(const QString& file) { m_helpFile = file; }
