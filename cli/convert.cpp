@@ -1,14 +1,282 @@
 #include "cli/convert.h"
 
+#include <algorithm>
+#include <cctype>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/subcommands.h"
+#include "engine/evaluate.h"
+#include "engine/price.h"
+#include "tables/tables.h"
 
 namespace cli {
 
-int Run(std::span<const std::string_view>, const engine::NumberFormat&, std::ostream&,
-        std::ostream& err)
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: tabrix-convert CATEGORY FROM VALUE [--price PRICE] [--tsv]\n"
+    "       tabrix-convert area-metric LKM LM LCM WKM WM WCM [--tsv]\n"
+    "       tabrix-convert area-standard LMI LYD LIN WMI WYD WIN [--tsv]\n"
+    "       tabrix-convert days MM/DD/YYYY MM/DD/YYYY\n"
+    "       tabrix-convert --list | --help\n";
+
+constexpr std::string_view kHelp =
+    "Shows a value given in one unit in every unit of its category, as the\n"
+    "Tabrix windows do, and optionally a price per one unit as the price per\n"
+    "every unit.\n"
+    "\n"
+    "  CATEGORY       a category caption, any case: area, density, distance, ...\n"
+    "  FROM           the unit the value is in: its number (1 for the first unit),\n"
+    "                 its abbreviation or its caption, any case (\"km\", \"Kilometers\")\n"
+    "  VALUE          the value as typed into the value box: blanks are ignored,\n"
+    "                 only the point is a decimal separator, reading stops at the\n"
+    "                 first character that cannot continue the number (\"12abc\" is\n"
+    "                 12, \"abc\" is 0); \"&H1F\" and \"&O17\" are hexadecimal and octal\n"
+    "  --price PRICE  price per one FROM unit (Distance, Liquid, Time and Weight)\n"
+    "  --tsv          one line per unit: number, tab, result [, tab, price]\n"
+    "  --list         list the categories and their units\n"
+    "\n"
+    "Subcommands:\n"
+    "  area-metric    area of a rectangle from a length and a width given in\n"
+    "                 kilometres, metres and centimetres (\"\" for an empty field)\n"
+    "  area-standard  the same in miles, yards and inches\n"
+    "  days           days between two dates given as MM/DD/YYYY\n"
+    "\n"
+    "Results are written with the decimal separator of the locale named by\n"
+    "LC_ALL, LC_NUMERIC or LANG, as the desktop program writes them.\n"
+    "\n"
+    "Exit status: 0 done; 2 usage error (unknown category, unit or option,\n"
+    "missing argument); 3 a conversion stopped part-way (the lines written before\n"
+    "the fault are printed, the fault is named on standard error).\n";
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
-    err << "tabrix-convert: not ready\n";
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+std::string WithoutAccelerator(std::string_view caption)
+{
+    std::string plain;
+    for (char c : caption)
+        if (c != '&') plain.push_back(c);
+    return plain;
+}
+
+// Temperature abbreviations carry a "*" for the degree sign; "C" names "*C".
+std::string_view WithoutDegreeMark(std::string_view abbreviation)
+{
+    return abbreviation.starts_with('*') ? abbreviation.substr(1) : abbreviation;
+}
+
+void ListCategories(std::ostream& out)
+{
+    for (const engine::UnitTable* table : tables::AllTables()) {
+        out << table->caption << (table->HasPrices() ? " (with prices)" : "") << '\n';
+        for (int k = 1; k <= int(table->size); ++k)
+            out << "  " << (k < 10 ? " " : "") << k << "  " << WithoutAccelerator(table->Unit(k).caption)
+                << " (" << table->Unit(k).abbreviation << ")\n";
+    }
+}
+
+void ListUnits(const engine::UnitTable& table, std::ostream& err)
+{
+    err << "Units of " << table.caption << ":\n";
+    for (int k = 1; k <= int(table.size); ++k)
+        err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
+            << table.Unit(k).abbreviation << ")\n";
+}
+
+int UsageError(std::ostream& err, std::string_view message)
+{
+    err << "tabrix-convert: " << message << '\n' << kUsage;
     return kExitUsage;
+}
+
+// The unit named by its number, abbreviation or caption; 0 when none or more
+// than one match (the message is written).
+int FindUnit(const engine::UnitTable& table, std::string_view name, std::ostream& err)
+{
+    if (!name.empty() && std::ranges::all_of(name, [](unsigned char c) { return std::isdigit(c); })) {
+        const int k = name.size() <= 3 ? std::stoi(std::string(name)) : 0;
+        if (k >= 1 && k <= int(table.size)) return k;
+        err << "tabrix-convert: " << table.caption << " has units 1 to " << table.size
+            << "; there is no unit " << name << '\n';
+        ListUnits(table, err);
+        return 0;
+    }
+    std::vector<int> matches;
+    for (int k = 1; k <= int(table.size); ++k)
+        if (SameIgnoringCase(table.Unit(k).abbreviation, name) ||
+            SameIgnoringCase(WithoutDegreeMark(table.Unit(k).abbreviation), name) ||
+            SameIgnoringCase(WithoutAccelerator(table.Unit(k).caption), name))
+            matches.push_back(k);
+    if (matches.size() == 1) return matches.front();
+    if (matches.empty()) {
+        err << "tabrix-convert: " << table.caption << " has no unit \"" << name << "\"\n";
+        ListUnits(table, err);
+    } else {
+        err << "tabrix-convert: \"" << name << "\" is ambiguous in " << table.caption
+            << "; give the unit's number:\n";
+        for (int k : matches)
+            err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
+                << table.Unit(k).abbreviation << ")\n";
+    }
+    return 0;
+}
+
+// Collects the writes so that only whole lines are printed, in unit order.
+struct Collected : engine::EvalSink, engine::PriceSink {
+    std::vector<std::string> results, prices;
+    void Echo(std::string_view) override {}
+    void Result(int, std::string_view text) override { results.emplace_back(text); }
+    void Price(int, std::string_view text) override { prices.emplace_back(text); }
+};
+
+void Print(const engine::UnitTable& table, const Collected& c, bool withPrice, bool tsv,
+           std::ostream& out)
+{
+    const std::size_t lines = withPrice ? std::min(c.results.size(), c.prices.size()) : c.results.size();
+    if (lines == 0) return;
+    if (tsv) {
+        for (std::size_t i = 0; i < lines; ++i) {
+            out << i + 1 << '\t' << c.results[i];
+            if (withPrice) out << '\t' << c.prices[i];
+            out << '\n';
+        }
+        return;
+    }
+    std::size_t captionWidth = 4, abbreviationWidth = 4, resultWidth = 5;
+    for (std::size_t i = 0; i < lines; ++i) {
+        const auto& unit = table.Unit(int(i) + 1);
+        captionWidth = std::max(captionWidth, WithoutAccelerator(unit.caption).size());
+        abbreviationWidth = std::max(abbreviationWidth, unit.abbreviation.size());
+        resultWidth = std::max(resultWidth, c.results[i].size());
+    }
+    auto pad = [&out](std::string_view text, std::size_t width) {
+        out << text << std::string(width - text.size() + 2, ' ');
+    };
+    pad("Unit", captionWidth);
+    pad("Abbr", abbreviationWidth);
+    if (withPrice) pad("Value", resultWidth);
+    out << (withPrice ? "Price per unit" : "Value") << '\n';
+    for (std::size_t i = 0; i < lines; ++i) {
+        const auto& unit = table.Unit(int(i) + 1);
+        pad(WithoutAccelerator(unit.caption), captionWidth);
+        pad(unit.abbreviation, abbreviationWidth);
+        if (withPrice) {
+            pad(c.results[i], resultWidth);
+            out << c.prices[i];
+        } else {
+            out << c.results[i];
+        }
+        out << '\n';
+    }
+}
+
+int Convert(std::span<const std::string_view> positional, std::optional<std::string_view> price,
+            bool tsv, const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
+{
+    if (positional.size() < 3)
+        return UsageError(err, positional.empty() ? "a category, a unit and a value are needed"
+                               : positional.size() == 1 ? "a unit and a value are needed"
+                                                        : "a value is needed");
+    if (positional.size() > 3)
+        return UsageError(err, "too many arguments: \"" + std::string(positional[3]) + "\"");
+
+    const engine::UnitTable* table = tables::FindTable(positional[0]);
+    if (!table) {
+        err << "tabrix-convert: unknown category \"" << positional[0] << "\"; the categories are:";
+        for (const engine::UnitTable* t : tables::AllTables()) err << ' ' << t->caption;
+        err << "\n(and the subcommands area-metric, area-standard and days)\n";
+        return kExitUsage;
+    }
+    if (price && !table->HasPrices()) {
+        err << "tabrix-convert: " << table->caption
+            << " has no prices; --price works with Distance, Liquid, Time and Weight\n";
+        return kExitUsage;
+    }
+    const int source = FindUnit(*table, positional[1], err);
+    if (source == 0) return kExitUsage;
+
+    Collected collected;
+    const engine::EvalStatus status = engine::Evaluate(*table, source, positional[2], format, collected);
+    engine::EvalStatus priceStatus = engine::EvalStatus::Ok;
+    if (status == engine::EvalStatus::Ok && price)
+        priceStatus = engine::EvaluatePrice(*table, source, *price, format, collected);
+    Print(*table, collected, price && status == engine::EvalStatus::Ok, tsv, out);
+    if (status != engine::EvalStatus::Ok) {
+        err << "tabrix-convert: " << engine::Describe(status) << " (" << table->caption
+            << ", unit " << collected.results.size() + 1 << ")\n";
+        return kExitFault;
+    }
+    if (priceStatus != engine::EvalStatus::Ok) {
+        err << "tabrix-convert: " << engine::Describe(priceStatus) << " (" << table->caption
+            << ", price per unit " << collected.prices.size() + 1 << ")\n";
+        return kExitFault;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int Run(std::span<const std::string_view> args, const engine::NumberFormat& format,
+        std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string_view> positional;
+    std::optional<std::string_view> price;
+    bool tsv = false;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        // Values such as "-40" are arguments, not options: only "--" opens one.
+        if (optionsEnded || !arg.starts_with("--")) {
+            if (arg == "-h") {
+                out << kUsage << '\n' << kHelp;
+                return kExitOk;
+            }
+            positional.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help") {
+            out << kUsage << '\n' << kHelp;
+            return kExitOk;
+        } else if (arg == "--list") {
+            ListCategories(out);
+            return kExitOk;
+        } else if (arg == "--tsv") {
+            tsv = true;
+        } else if (arg == "--price" || arg.starts_with("--price=")) {
+            if (price) return UsageError(err, "--price is given twice");
+            if (arg != "--price") {
+                price = arg.substr(8);
+            } else if (i + 1 < args.size()) {
+                price = args[++i];
+            } else {
+                return UsageError(err, "--price needs a price");
+            }
+        } else {
+            return UsageError(err, "unknown option \"" + std::string(arg) + "\"");
+        }
+    }
+    if (positional.empty()) return UsageError(err, "nothing to convert");
+
+    const std::string_view command = positional.front();
+    const auto rest = std::span<const std::string_view>(positional).subspan(1);
+    if (command == "area-metric" || command == "area-standard" || command == "days") {
+        if (price) return UsageError(err, "--price works only with a category");
+        if (command == "days") {
+            if (tsv) return UsageError(err, "--tsv does not apply to days");
+            return RunDays(rest, out, err);
+        }
+        return command == "area-metric" ? RunAreaMetric(rest, tsv, format, out, err)
+                                        : RunAreaStandard(rest, tsv, format, out, err);
+    }
+    return Convert(positional, price, tsv, format, out, err);
 }
 
 }  // namespace cli

@@ -22,4 +22,8 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
 // order, the way the desktop program's toolkit picks its system locale.
 engine::NumberFormat FormatFromEnvironment();
 
+// The separators of a locale name such as "de_DE.UTF-8"; the point and the
+// comma for "C" and for names the toolkit does not know either.
+engine::NumberFormat FormatForLocaleName(std::string_view name);
+
 }  // namespace cli

@@ -18,7 +18,9 @@ bool SameIgnoringCase(std::string_view a, std::string_view b)
 std::span<const engine::UnitTable* const> AllTables()
 {
     static const std::array kAll = {
-        &TemperatureTable(),
+        &AreaTable(),     &DensityTable(),     &DistanceTable(), &EnergyTable(),
+        &ForceTable(),    &LiquidTable(),      &PressureTable(), &SpeedTable(),
+        &TemperatureTable(), &TimeTable(),     &VolumeTable(),   &WeightTable(),
     };
     return kAll;
 }
