@@ -1,6 +1,7 @@
 #include "frame/help_dialog.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
@@ -25,8 +26,17 @@ bool HelpDialog::showHelp()
     const QString path = QStringLiteral(":/help/") + m_helpFile;
     if (m_helpFile.isEmpty() || !QFile::exists(path))
         return false;
-    if (!m_viewer)
+    if (!m_viewer) {
         m_viewer = new HelpViewer(m_viewerOwner);
+        // Child windows open from the frame's top left corner; help stands
+        // at the right, where it covers them least.
+        if (const QScreen* screen = m_viewerOwner->screen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize size = m_viewer->size().boundedTo(area.size());
+            m_viewer->resize(size);
+            m_viewer->move(area.right() + 1 - size.width() - area.width() / 40, area.top() + area.height() / 12);
+        }
+    }
     m_viewer->showTopic(QUrl(QStringLiteral("qrc") + path), m_helpContext);
     if (m_viewer->isMinimized())
         m_viewer->showNormal();

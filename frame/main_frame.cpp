@@ -59,9 +59,11 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     createWindowCommands();
     createFrameCommands();
 
-    auto* message = new QLabel(statusBar());
-    message->setObjectName(QStringLiteral("EvaluationMessage"));
-    statusBar()->addWidget(message, 1);
+    // A widget of its own, not a status message: the status tips of menu
+    // items would wipe a message away.
+    m_evaluationMessage = new QLabel(statusBar());
+    m_evaluationMessage->setObjectName(QStringLiteral("EvaluationMessage"));
+    statusBar()->addWidget(m_evaluationMessage, 1);
 
     // The Ctrl+letter shortcuts open windows even while a text box of a child
     // window has the focus, where the box would otherwise claim some of them.
@@ -212,10 +214,9 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
 
 void MainFrame::reportFailure(QWidget* window, engine::EvalStatus status)
 {
-    auto* message = statusBar()->findChild<QLabel*>(QStringLiteral("EvaluationMessage"));
     const QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     const QString title = sub ? sub->windowTitle() : window->windowTitle();
-    message->setText(tr("%1: %2.").arg(title, QString::fromUtf8(engine::Describe(status))));
+    m_evaluationMessage->setText(tr("%1: %2.").arg(title, QString::fromUtf8(engine::Describe(status))));
     m_failedWindow = window;
 }
 
@@ -223,7 +224,7 @@ void MainFrame::clearFailure(QWidget* window)
 {
     if (m_failedWindow && m_failedWindow != window)
         return;  // another window's fault still stands
-    statusBar()->findChild<QLabel*>(QStringLiteral("EvaluationMessage"))->clear();
+    m_evaluationMessage->clear();
     m_failedWindow = nullptr;
 }
 

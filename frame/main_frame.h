@@ -10,6 +10,7 @@
 #include "engine/value_text.h"
 #include "windows/window_id.h"
 
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -64,6 +65,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
     QPointer<QWidget> m_failedWindow;  // whose failure the status bar shows

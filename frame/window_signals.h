@@ -27,6 +27,9 @@ struct WindowSignalHandlers {
 // depends on no child window's class. Returns how many were connected.
 int connectWindowSignals(QWidget* window, const WindowSignalHandlers& handlers);
 
+using windows::WindowId;
+using engine::EvalStatus;
+
 // Receives a window's signals on the frame's behalf; it lives as the window's
 // child, so the connections end with the window.
 class WindowSignalRelay : public QObject {
@@ -38,6 +41,10 @@ public slots:
     void relayOpenRequested(windows::WindowId id);
     void relayEvaluationFailed(engine::EvalStatus status);
     void relayEvaluationSucceeded();
+    // Signals are matched by their spelled types: a window that declares its
+    // signal inside the type's own namespace spells it unqualified.
+    void relayOpenRequestedUnqualified(WindowId id);
+    void relayEvaluationFailedUnqualified(EvalStatus status);
 
 private:
     WindowSignalHandlers m_handlers;
