@@ -72,6 +72,16 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     placeOnScreen();
 }
 
+MainFrame::~MainFrame()
+{
+    // The child windows die after this frame's members; they must not report
+    // their end to a frame that is half gone.
+    for (const QPointer<QMdiSubWindow>& sub : m_windows) {
+        if (sub && sub->widget())
+            sub->widget()->disconnect(this);
+    }
+}
+
 void MainFrame::createMenusAndToolBar()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
@@ -209,6 +219,8 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
     handlers.evaluationFailed = [this, window](engine::EvalStatus status) { reportFailure(window, status); };
     handlers.evaluationSucceeded = [this, window] { clearFailure(window); };
     connectWindowSignals(window, handlers);
+    // A closed window's fault is no longer the user's concern.
+    connect(window, &QObject::destroyed, this, [this, window] { clearFailure(window); });
     return sub;
 }
 

@@ -32,6 +32,7 @@ class MainFrame : public QMainWindow {
 public:
     explicit MainFrame(QWidget* parent = nullptr);
     explicit MainFrame(WindowFactory factory, QWidget* parent = nullptr);
+    ~MainFrame() override;
 
     // The About box, loaded hidden on first use.
     AboutForm* aboutForm();

@@ -465,6 +465,25 @@ private slots:
 
         emit weight->evaluationFailed(engine::EvalStatus::DivideByZero);
         QVERIFY(message->text().contains(QString::fromUtf8(engine::Describe(engine::EvalStatus::DivideByZero))));
+
+        // Closing another window leaves the message; closing the failed one ends it.
+        QPointer<QWidget> closed = distance;
+        subWindowOf(frame, "Form4")->close();
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(!message->text().isEmpty());
+        closed = weight;
+        subWindowOf(frame, "Form9")->close();
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(message->text().isEmpty());
+    }
+
+    void frameClosesWithAFailureShown()
+    {
+        auto* frame = new frame::MainFrame(createFake);
+        frame->findChild<QAction*>("mfspeed")->trigger();
+        emit static_cast<FakeWindow*>(subWindowOf(*frame, "Form11")->widget())
+            ->evaluationFailed(engine::EvalStatus::InvalidOperation);
+        delete frame;  // must not touch the status bar it has already lost
     }
 
     void everyWayOfEndingClosesEverything_data()
