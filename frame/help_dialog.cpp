@@ -32,9 +32,12 @@ bool HelpDialog::showHelp()
         // at the right, where it covers them least.
         if (const QScreen* screen = m_viewerOwner->screen()) {
             const QRect area = screen->availableGeometry();
-            const QSize size = m_viewer->size().boundedTo(area.size());
+            const int marginX = area.width() / 40;
+            const int marginY = area.height() / 12;
+            const QSize size =
+                m_viewer->size().boundedTo(QSize(area.width() - 2 * marginX, area.height() - 2 * marginY));
             m_viewer->resize(size);
-            m_viewer->move(area.right() + 1 - size.width() - area.width() / 40, area.top() + area.height() / 12);
+            m_viewer->move(area.right() + 1 - size.width() - marginX, area.top() + marginY);
         }
     }
     m_viewer->showTopic(QUrl(QStringLiteral("qrc") + path), m_helpContext);
