@@ -1,24 +1,12 @@
 #include "frame/screen_geometry.h"
 
-#include <cmath>
 
 namespace frame {
 
 namespace {
-constexpr qreal kTwipsPerInch = 1440.0;
 constexpr int kFrameWidthMarginTwips = 500;
 constexpr int kFrameHeightMarginTwips = 1500;
 }  // namespace
-
-int twipsToPixels(int twips, qreal logicalDpi)
-{
-    return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
-}
-
-int pixelsToTwips(int pixels, qreal logicalDpi)
-{
-    return static_cast<int>(std::lround(pixels * kTwipsPerInch / logicalDpi));
-}
 
 QRect frameGeometryFor(const QRect& screen, qreal logicalDpi)
 {

@@ -4,12 +4,12 @@
 #include <QRect>
 #include <QSize>
 
+#include "windows/twips.h"
+
 namespace frame {
 
-// Window geometry is designed in twips, 1/1440 inch. A twip becomes logical
-// pixels through the screen's logical DPI: 15 twips to a pixel at 96 DPI.
-int twipsToPixels(int twips, qreal logicalDpi);
-int pixelsToTwips(int pixels, qreal logicalDpi);
+using windows::pixelsToTwips;
+using windows::twipsToPixels;
 
 // The frame fills the screen less 500 twips of width and 1500 twips of
 // height, at the screen's top left corner; the room left below is where a

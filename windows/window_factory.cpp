@@ -25,13 +25,10 @@ QWidget* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* 
     case WindowId::AreaStandard:
         return new AreaDimensionsWindow(standardDimensionsDescriptor(), format, parent);
     case WindowId::Dates: return new DatesWindow(format, parent);
-    default: break;
+    default: break;  // the category windows, above
     }
-
-    // Placeholder until the real windows exist.
-    auto* widget = new QWidget(parent);
-    widget->setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id) + 1));
-    return widget;
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 }  // namespace windows
