@@ -32,10 +32,6 @@ constexpr AreaDimensionsDescriptor kStandard = {
     4, 4665, 5880,
 };
 
-// The window sizes below include a title bar and sizable borders.
-constexpr int kNonClientWidthTwips = 120;
-constexpr int kNonClientHeightTwips = 405;
-
 // Typed boxes hold at most 21 characters, and focus selects as many in a
 // result box; results themselves are never cut.
 constexpr int kMaxText = 21;
@@ -60,11 +56,6 @@ QString controlName(const char* stem, char letter, int number = 0)
     QString name = QString::fromLatin1(stem) + QChar::fromLatin1(letter);
     if (number > 0) name += QString::number(number);
     return name;
-}
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // A line edit that selects the first `length` characters of its text when the

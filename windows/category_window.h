@@ -1,12 +1,14 @@
 #pragma once
 
 #include <vector>
+#include <string_view>
 
 #include <QPointer>
 #include <QRect>
 #include <QSizeF>
 #include <QString>
 #include <QWidget>
+
 
 #include "engine/evaluate.h"
 #include "engine/price.h"
@@ -26,6 +28,9 @@ class SelectingLineEdit;
 
 // Control arrays are numbered from 1 in their names: "OptionU1(3)", "TextU2(11)".
 QString indexedName(const char* base, int index);
+
+// The tables' UTF-8 texts as shown.
+QString fromUtf8(std::string_view text);
 
 // An option caption as read aloud: "Millimeter&s" is "Millimeters".
 QString withoutAccelerator(QString caption);

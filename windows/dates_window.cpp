@@ -17,8 +17,6 @@ namespace {
 // frame's client area.
 constexpr int kWidthTwips = 11205;
 constexpr int kHeightTwips = 6200;
-constexpr int kNonClientWidthTwips = 120;
-constexpr int kNonClientHeightTwips = 405;
 constexpr int kLeftTwips = 50;
 constexpr int kTopTwips = 50;
 
