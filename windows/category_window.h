@@ -1,14 +1,13 @@
 #pragma once
 
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include <QPointer>
 #include <QRect>
 #include <QSizeF>
 #include <QString>
 #include <QWidget>
-
 
 #include "engine/evaluate.h"
 #include "engine/price.h"
