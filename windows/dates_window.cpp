@@ -92,6 +92,10 @@ QCalendarWidget* DatesWindow::createCalendar(const char* name)
     calendar->setDateRange(kFirstDate, kLastDate);
     calendar->setGridVisible(true);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // No typed dates: Qt's date editor, which a digit key opens, leaks its
+    // validator when the window closes while it is open (Qt 6.4). Clicks,
+    // arrow keys and the month buttons pick every date.
+    calendar->setDateEditEnabled(false);
     return calendar;
 }
 
