@@ -9,8 +9,8 @@
 // TABRIX_MONKEY_LOG names a file that receives every event before it runs,
 // for a crash that leaves no report of its own.
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -83,8 +83,7 @@ struct Event {
 
     explicit Event(Kind k, QString w = {}, QString c = {}, QString t = {})
         : kind(k), window(std::move(w)), control(std::move(c)), text(std::move(t))
-    {
-    }
+    {}
     static Event keyPress(int key, Qt::KeyboardModifiers modifiers)
     {
         Event e(Key);
@@ -110,10 +109,8 @@ QString escaped(const QString& text)
 {
     QString out;
     for (const QChar c : text.left(40)) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f && c != u'\\')
-            out += c;
-        else
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f && c != u'\\') out += c;
+        else out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     if (text.size() > 40) out += QStringLiteral("…(%1 chars)").arg(text.size());
     return out;
@@ -126,7 +123,10 @@ QString describe(const Event& e)
     case Event::ToolbarOpen: return QStringLiteral("toolbar %1").arg(e.text);
     case Event::Close: return QStringLiteral("close %1").arg(e.window);
     case Event::Click:
-        return QStringLiteral("click %1/%2 %3,%4").arg(e.window, e.control).arg(e.offset.x()).arg(e.offset.y());
+        return QStringLiteral("click %1/%2 %3,%4")
+            .arg(e.window, e.control)
+            .arg(e.offset.x())
+            .arg(e.offset.y());
     case Event::Key:
         return QStringLiteral("key %1 mods %2")
             .arg(QKeySequence(e.key | int(e.modifiers)).toString())
@@ -134,7 +134,8 @@ QString describe(const Event& e)
     case Event::Type: return QStringLiteral("type \"%1\"").arg(escaped(e.text));
     case Event::Paste: return QStringLiteral("paste \"%1\"").arg(escaped(e.text));
     case Event::PickDate:
-        return QStringLiteral("pick %1/%2 %3").arg(e.window, e.control, e.date.toString(Qt::ISODate));
+        return QStringLiteral("pick %1/%2 %3")
+            .arg(e.window, e.control, e.date.toString(Qt::ISODate));
     case Event::NextWindow: return QStringLiteral("next window");
     }
     return {};
@@ -182,16 +183,17 @@ private:
     }
     QString numberLike()
     {
-        static const char* const kFixed[] = {"0",     "1",      "-1",    "1e3",       "1e308", "1e309",
-                                             "-1e308", "1e-320", "0.5",   "-0",        ".",     "-",
-                                             "1,000",  "1 000",  "12abc", "1E",        "+7",    "-.5",
-                                             "1e302",  "9e307",  "&O777", "2.5E-1",    "1d3",   "99999999999"};
+        static const char* const kFixed[] = {
+            "0",   "1",   "-1",    "1e3",   "1e308", "1e309",  "-1e308", "1e-320",
+            "0.5", "-0",  ".",     "-",     "1,000", "1 000",  "12abc",  "1E",
+            "+7",  "-.5", "1e302", "9e307", "&O777", "2.5E-1", "1d3",    "99999999999"};
         if (pick(3) == 0) return QString::fromLatin1(kFixed[pick(int(std::size(kFixed)))]);
         QString s;
         if (pick(3) == 0) s += QChar(pick(2) ? u'-' : u'+');
         s += digits(12);
         if (pick(2)) s += QChar(pick(4) ? u'.' : u',') + digits(8);
-        if (pick(3) == 0) s += QChar(pick(2) ? u'e' : u'E') + QString(pick(2) ? "-" : "") + digits(3);
+        if (pick(3) == 0)
+            s += QChar(pick(2) ? u'e' : u'E') + QString(pick(2) ? "-" : "") + digits(3);
         return s;
     }
     QString longText()
@@ -202,9 +204,11 @@ private:
     }
     QString controlText()
     {
-        static const char16_t kControls[] = {u'\t', u'\n', u'\r', 0x01, 0x08, 0x1b, 0x7f, 0x00, 0x85, 0x2028};
+        static const char16_t kControls[] = {u'\t', u'\n', u'\r', 0x01, 0x08,
+                                             0x1b,  0x7f,  0x00,  0x85, 0x2028};
         QString s = digits(3);
-        for (int n = 1 + pick(4); n > 0; --n) s.insert(pick(int(s.size()) + 1), QChar(kControls[pick(10)]));
+        for (int n = 1 + pick(4); n > 0; --n)
+            s.insert(pick(int(s.size()) + 1), QChar(kControls[pick(10)]));
         return s;
     }
     QString rightToLeft()
@@ -220,7 +224,8 @@ private:
     }
     QString emoji()
     {
-        static const char32_t kEmoji[] = {0x1F600, 0x1F44D, 0x1F3FD, 0x200D, 0x2764, 0xFE0F, 0x1F1E9, 0x1F1EA};
+        static const char32_t kEmoji[] = {0x1F600, 0x1F44D, 0x1F3FD, 0x200D,
+                                          0x2764,  0xFE0F,  0x1F1E9, 0x1F1EA};
         QString s = pick(2) ? digits(4) : QString();
         for (int n = 1 + pick(5); n > 0; --n) {
             const char32_t c = kEmoji[pick(8)];
@@ -306,7 +311,8 @@ void settle()
 void perform(Program& p, const Event& e)
 {
     QWidget* window = e.window.isEmpty() ? nullptr : p.window(e.window);
-    QWidget* control = window && !e.control.isEmpty() ? window->findChild<QWidget*>(e.control) : nullptr;
+    QWidget* control =
+        window && !e.control.isEmpty() ? window->findChild<QWidget*>(e.control) : nullptr;
     QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : p.frame.get();
 
     switch (e.kind) {
@@ -317,10 +323,8 @@ void perform(Program& p, const Event& e)
         if (auto* action = p.frame->findChild<QAction*>(e.text)) {
             auto* toolbar = p.frame->findChild<QToolBar*>();
             QWidget* button = toolbar ? toolbar->widgetForAction(action) : nullptr;
-            if (button && button->isVisible())
-                QTest::mouseClick(button, Qt::LeftButton);
-            else
-                action->trigger();  // in the toolbar's overflow menu
+            if (button && button->isVisible()) QTest::mouseClick(button, Qt::LeftButton);
+            else action->trigger();  // in the toolbar's overflow menu
         }
         break;
     case Event::Close:
@@ -328,7 +332,8 @@ void perform(Program& p, const Event& e)
         break;
     case Event::Click:
         if (auto* calendar = qobject_cast<QCalendarWidget*>(control)) {
-            auto* view = calendar->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+            auto* view =
+                calendar->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
             if (view && view->isVisible()) {
                 QWidget* viewport = view->viewport();
                 QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier,
@@ -357,7 +362,8 @@ void perform(Program& p, const Event& e)
         QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
         break;
     case Event::PickDate:
-        if (auto* calendar = qobject_cast<QCalendarWidget*>(control)) calendar->setSelectedDate(e.date);
+        if (auto* calendar = qobject_cast<QCalendarWidget*>(control))
+            calendar->setSelectedDate(e.date);
         break;
     case Event::NextWindow: p.mdi->activateNextSubWindow(); break;
     }
@@ -381,7 +387,10 @@ T* child(QWidget* window, const QString& name)
 struct TextsSink : engine::EvalSink, engine::PriceSink {
     QString caption;
     std::vector<QString> results, prices;
-    void Echo(std::string_view a) override { caption = QString::fromUtf8(a.data(), qsizetype(a.size())); }
+    void Echo(std::string_view a) override
+    {
+        caption = QString::fromUtf8(a.data(), qsizetype(a.size()));
+    }
     void Result(int target, std::string_view t) override
     {
         results[std::size_t(target - 1)] = QString::fromUtf8(t.data(), qsizetype(t.size()));
@@ -445,10 +454,8 @@ public:
             QString problem;
             if (const windows::WindowDescriptor* d = descriptorNamed(name))
                 problem = checkCategory(window, *d, e);
-            else if (name == QLatin1String("Form00"))
-                problem = checkDates(window);
-            else
-                problem = checkDimensions(window, name);
+            else if (name == QLatin1String("Form00")) problem = checkDates(window);
+            else problem = checkDimensions(window, name);
             if (!problem.isEmpty()) return name + QStringLiteral(": ") + problem;
         }
         return {};
@@ -467,7 +474,8 @@ private:
         const engine::UnitTable& table = d.table();
         const int n = int(table.size);
         const CategoryState s = categoryState(window, d);
-        if (s.value.size() > kValueLimit) return QStringLiteral("value box holds %1 characters").arg(s.value.size());
+        if (s.value.size() > kValueLimit)
+            return QStringLiteral("value box holds %1 characters").arg(s.value.size());
         if (d.price && s.price.size() > kPriceLimit)
             return QStringLiteral("price box holds %1 characters").arg(s.price.size());
         if (s.selected == 0) return QStringLiteral("no unit option is selected");
@@ -475,7 +483,10 @@ private:
         const bool numeric = engine::IsNumericText(utf8(s.value), m_format);
         for (int k = 1; k <= n; ++k)
             if (s.enabled[std::size_t(k - 1)] != numeric)
-                return QStringLiteral("option %1 enabled %2 for \"%3\"").arg(k).arg(!numeric).arg(escaped(s.value));
+                return QStringLiteral("option %1 enabled %2 for \"%3\"")
+                    .arg(k)
+                    .arg(!numeric)
+                    .arg(escaped(s.value));
 
         // The boxes must be what evaluating the value box's text for the
         // selected unit writes over them: a window that evaluated would not
@@ -484,16 +495,20 @@ private:
         auto* caption = child<QLabel>(window, QString::fromLatin1(d.names.captionLabel));
         expected.caption = caption->text();
         for (int k = 1; k <= n; ++k)
-            expected.results.push_back(child<QLineEdit>(window, windows::indexedName(d.names.results, k))->text());
+            expected.results.push_back(
+                child<QLineEdit>(window, windows::indexedName(d.names.results, k))->text());
         const std::vector<QString> shown = expected.results;
         engine::Evaluate(table, s.selected, utf8(s.value), m_format, expected);
         if (expected.caption != caption->text())
-            return QStringLiteral("caption label \"%1\", expected \"%2\"").arg(caption->text(), expected.caption);
+            return QStringLiteral("caption label \"%1\", expected \"%2\"")
+                .arg(caption->text(), expected.caption);
         for (int k = 1; k <= n; ++k)
             if (expected.results[std::size_t(k - 1)] != shown[std::size_t(k - 1)])
-                return QStringLiteral("result %1 shows \"%2\", the engine gives \"%3\" for \"%4\" in unit %5")
+                return QStringLiteral(
+                           "result %1 shows \"%2\", the engine gives \"%3\" for \"%4\" in unit %5")
                     .arg(k)
-                    .arg(escaped(shown[std::size_t(k - 1)]), expected.results[std::size_t(k - 1)], escaped(s.value))
+                    .arg(escaped(shown[std::size_t(k - 1)]), expected.results[std::size_t(k - 1)],
+                         escaped(s.value))
                     .arg(s.selected);
         if (!d.price) return {};
 
@@ -505,13 +520,15 @@ private:
             const auto before = m_before.find(window);
             if (before != m_before.end()) {
                 const CategoryState& b = before->second;
-                const bool readable = engine::ReadValue(utf8(s.value)).status == engine::EvalStatus::Ok;
-                const bool clickedOption = e.kind == Event::Click && e.window == window->objectName() &&
-                                           e.control.startsWith(QLatin1String(d.names.options)) &&
-                                           b.enabled.front();
-                const bool spaceOnOption = e.kind == Event::Key && e.key == Qt::Key_Space &&
-                                           qobject_cast<QRadioButton*>(QApplication::focusWidget()) &&
-                                           window->isAncestorOf(QApplication::focusWidget()) && b.enabled.front();
+                const bool readable =
+                    engine::ReadValue(utf8(s.value)).status == engine::EvalStatus::Ok;
+                const bool clickedOption =
+                    e.kind == Event::Click && e.window == window->objectName() &&
+                    e.control.startsWith(QLatin1String(d.names.options)) && b.enabled.front();
+                const bool spaceOnOption =
+                    e.kind == Event::Key && e.key == Qt::Key_Space &&
+                    qobject_cast<QRadioButton*>(QApplication::focusWidget()) &&
+                    window->isAncestorOf(QApplication::focusWidget()) && b.enabled.front();
                 if ((clickedOption || spaceOnOption || b.selected != s.selected) && readable)
                     model = {s.selected, s.price};
                 else if (b.price != s.price && engine::IsNumericText(utf8(s.price), m_format))
@@ -520,28 +537,34 @@ private:
         }
         TextsSink prices;
         for (int k = 1; k <= n; ++k)
-            prices.prices.push_back(child<QLabel>(window, windows::indexedName(d.names.priceLabels, k))->text());
+            prices.prices.push_back(
+                child<QLabel>(window, windows::indexedName(d.names.priceLabels, k))->text());
         const std::vector<QString> labels = prices.prices;
         engine::EvaluatePrice(table, model.unit, utf8(model.text), m_format, prices);
         for (int k = 1; k <= n; ++k)
             if (prices.prices[std::size_t(k - 1)] != labels[std::size_t(k - 1)])
-                return QStringLiteral("price label %1 shows \"%2\", expected \"%3\" for price \"%4\" per unit %5")
+                return QStringLiteral("price label %1 shows \"%2\", expected \"%3\" for price "
+                                      "\"%4\" per unit %5")
                     .arg(k)
-                    .arg(labels[std::size_t(k - 1)], prices.prices[std::size_t(k - 1)], escaped(model.text))
+                    .arg(labels[std::size_t(k - 1)], prices.prices[std::size_t(k - 1)],
+                         escaped(model.text))
                     .arg(model.unit);
         return {};
     }
 
     QString checkDates(QWidget* window)
     {
-        const QDate first = child<QCalendarWidget>(window, QStringLiteral("MonthView1"))->selectedDate();
-        const QDate second = child<QCalendarWidget>(window, QStringLiteral("MonthView2"))->selectedDate();
+        const QDate first =
+            child<QCalendarWidget>(window, QStringLiteral("MonthView1"))->selectedDate();
+        const QDate second =
+            child<QCalendarWidget>(window, QStringLiteral("MonthView2"))->selectedDate();
         const QString text1 = first.toString(QStringLiteral("MM/dd/yyyy"));
         const QString text2 = second.toString(QStringLiteral("MM/dd/yyyy"));
         const qint64 days = qAbs(first.daysTo(second));
         const QString sentence =
-            (first > second ? QStringLiteral("The difference between your dates is ")
-                            : QStringLiteral("The difference between your first and second date is ")) +
+            (first > second
+                 ? QStringLiteral("The difference between your dates is ")
+                 : QStringLiteral("The difference between your first and second date is ")) +
             QString::number(days) + QStringLiteral(" days.");
         const std::pair<const char*, QString> expected[] = {
             {"Date1", text1},
@@ -552,26 +575,32 @@ private:
         };
         for (const auto& [name, text] : expected) {
             const QString shown = child<QLabel>(window, QString::fromLatin1(name))->text();
-            if (shown != text) return QStringLiteral("%1 shows \"%2\", expected \"%3\"").arg(name, shown, text);
+            if (shown != text)
+                return QStringLiteral("%1 shows \"%2\", expected \"%3\"").arg(name, shown, text);
         }
         return {};
     }
 
     QString checkDimensions(QWidget* window, const QString& name)
     {
-        const windows::AreaDimensionsDescriptor& d = name == QLatin1String(windows::metricDimensionsDescriptor().objectName)
-                                                         ? windows::metricDimensionsDescriptor()
-                                                         : windows::standardDimensionsDescriptor();
+        const windows::AreaDimensionsDescriptor& d =
+            name == QLatin1String(windows::metricDimensionsDescriptor().objectName)
+                ? windows::metricDimensionsDescriptor()
+                : windows::standardDimensionsDescriptor();
         const QString letter = QChar::fromLatin1(d.letter);
         engine::DimensionBoxes texts;
         for (int k = 1; k <= engine::kDimensionBoxes; ++k) {
-            const QString text = child<QLineEdit>(window, indexed(QStringLiteral("Text") + letter + u'1', k))->text();
+            const QString text =
+                child<QLineEdit>(window, indexed(QStringLiteral("Text") + letter + u'1', k))
+                    ->text();
             if (k <= engine::kDimensionFields && text.size() > kValueLimit)
                 return QStringLiteral("field %1 holds %2 characters").arg(k).arg(text.size());
             texts.Box(k) = utf8(text);
         }
         for (int k = 1; k <= engine::kDimensionResults; ++k)
-            texts.Result(k) = utf8(child<QLineEdit>(window, indexed(QStringLiteral("Text") + letter + u'2', k))->text());
+            texts.Result(k) =
+                utf8(child<QLineEdit>(window, indexed(QStringLiteral("Text") + letter + u'2', k))
+                         ->text());
 
         // Before the first computation the window shows the texts it opens
         // with, which a fresh window tells.
@@ -583,12 +612,14 @@ private:
             if (again.Box(k) != texts.Box(k))
                 return QStringLiteral("box %1 holds \"%2\", computing again gives \"%3\"")
                     .arg(k)
-                    .arg(escaped(QString::fromStdString(texts.Box(k))), escaped(QString::fromStdString(again.Box(k))));
+                    .arg(escaped(QString::fromStdString(texts.Box(k))),
+                         escaped(QString::fromStdString(again.Box(k))));
         for (int k = 1; k <= engine::kDimensionResults; ++k)
             if (again.Result(k) != texts.Result(k))
                 return QStringLiteral("result %1 shows \"%2\", computing again gives \"%3\"")
                     .arg(k)
-                    .arg(QString::fromStdString(texts.Result(k)), QString::fromStdString(again.Result(k)));
+                    .arg(QString::fromStdString(texts.Result(k)),
+                         QString::fromStdString(again.Result(k)));
         return {};
     }
 
@@ -604,13 +635,18 @@ private:
                                 ? WindowId::AreaMetric
                                 : WindowId::AreaStandard;
         std::unique_ptr<QWidget> window(windows::createWindow(id, m_format));
-        const QString letter = QChar::fromLatin1(name == QLatin1String(windows::metricDimensionsDescriptor().objectName)
-                                                     ? windows::metricDimensionsDescriptor().letter
-                                                     : windows::standardDimensionsDescriptor().letter);
+        const QString letter = QChar::fromLatin1(
+            name == QLatin1String(windows::metricDimensionsDescriptor().objectName)
+                ? windows::metricDimensionsDescriptor().letter
+                : windows::standardDimensionsDescriptor().letter);
         for (int k = 1; k <= engine::kDimensionBoxes; ++k)
-            it->second.Box(k) = utf8(child<QLineEdit>(window.get(), indexed(QStringLiteral("Text") + letter + u'1', k))->text());
+            it->second.Box(k) = utf8(
+                child<QLineEdit>(window.get(), indexed(QStringLiteral("Text") + letter + u'1', k))
+                    ->text());
         for (int k = 1; k <= engine::kDimensionResults; ++k)
-            it->second.Result(k) = utf8(child<QLineEdit>(window.get(), indexed(QStringLiteral("Text") + letter + u'2', k))->text());
+            it->second.Result(k) = utf8(
+                child<QLineEdit>(window.get(), indexed(QStringLiteral("Text") + letter + u'2', k))
+                    ->text());
         return it->second;
     }
 
@@ -676,7 +712,8 @@ private:
 
     Event openEvent()
     {
-        const frame::WindowCommand& c = frame::kWindowCommands[std::size_t(pick(int(frame::kWindowCommands.size())))];
+        const frame::WindowCommand& c =
+            frame::kWindowCommands[std::size_t(pick(int(frame::kWindowCommands.size())))];
         return pick(2) ? Event(Event::MenuOpen, {}, {}, QString::fromLatin1(c.menuName))
                        : Event(Event::ToolbarOpen, {}, {}, QString::fromLatin1(c.toolbarKey));
     }
@@ -697,14 +734,17 @@ private:
         // the month view, the offset then in hundredths of its size.
         if (qobject_cast<QCalendarWidget*>(control)) {
             if (pick(2)) return pickDateEvent(window);
-            return Event::click(window->objectName(), control->objectName(), QPoint(pick(100), pick(100)));
+            return Event::click(window->objectName(), control->objectName(),
+                                QPoint(pick(100), pick(100)));
         }
-        return Event::click(window->objectName(), control->objectName(), QPoint(pick(21) - 10, pick(7) - 3));
+        return Event::click(window->objectName(), control->objectName(),
+                            QPoint(pick(21) - 10, pick(7) - 3));
     }
 
     Event pickDateEvent(QWidget* window)
     {
-        const QString calendar = pick(2) ? QStringLiteral("MonthView1") : QStringLiteral("MonthView2");
+        const QString calendar =
+            pick(2) ? QStringLiteral("MonthView1") : QStringLiteral("MonthView2");
         // Mostly near today, sometimes anywhere, sometimes at the ends of the range.
         QDate date = QDate::currentDate().addDays(pick(2000) - 1000);
         if (pick(5) == 0) date = QDate(1753 + pick(8247), 1 + pick(12), 1 + pick(28));
@@ -714,19 +754,23 @@ private:
 
     Event keyEvent()
     {
-        static const int kKeys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete,
-                                    Qt::Key_Left,   Qt::Key_Right,   Qt::Key_Up,        Qt::Key_Down,
-                                    Qt::Key_Home,   Qt::Key_End,     Qt::Key_Space,     Qt::Key_Return,
-                                    Qt::Key_Escape, Qt::Key_PageUp,  Qt::Key_PageDown,  Qt::Key_Insert};
+        static const int kKeys[] = {
+            Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete,
+            Qt::Key_Left,   Qt::Key_Right,   Qt::Key_Up,        Qt::Key_Down,
+            Qt::Key_Home,   Qt::Key_End,     Qt::Key_Space,     Qt::Key_Return,
+            Qt::Key_Escape, Qt::Key_PageUp,  Qt::Key_PageDown,  Qt::Key_Insert};
         // Ctrl+letters: undo, redo, cut, copy, select all, and the frame's
         // window shortcuts; Ctrl+F4 and Ctrl+Tab act on the child windows.
-        static const int kCtrlKeys[] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_X, Qt::Key_C, Qt::Key_A, Qt::Key_D,
-                                        Qt::Key_T, Qt::Key_L, Qt::Key_B, Qt::Key_M, Qt::Key_N, Qt::Key_F4,
+        static const int kCtrlKeys[] = {Qt::Key_Z,   Qt::Key_Y, Qt::Key_X,    Qt::Key_C,
+                                        Qt::Key_A,   Qt::Key_D, Qt::Key_T,    Qt::Key_L,
+                                        Qt::Key_B,   Qt::Key_M, Qt::Key_N,    Qt::Key_F4,
                                         Qt::Key_Tab, Qt::Key_K, Qt::Key_Home, Qt::Key_End};
         if (pick(4) == 0)
             return Event::keyPress(kCtrlKeys[pick(int(std::size(kCtrlKeys)))],
-                                   pick(5) == 0 ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
-        return Event::keyPress(kKeys[pick(int(std::size(kKeys)))], pick(6) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+                                   pick(5) == 0 ? Qt::ControlModifier | Qt::ShiftModifier
+                                                : Qt::ControlModifier);
+        return Event::keyPress(kKeys[pick(int(std::size(kKeys)))],
+                               pick(6) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
     }
 
     std::mt19937 m_rng;
@@ -735,7 +779,8 @@ private:
 };
 
 // Replays events on a fresh program; the index and text of the first failure.
-std::optional<std::pair<std::size_t, QString>> replay(const std::vector<Event>& events, QTextStream* log)
+std::optional<std::pair<std::size_t, QString>> replay(const std::vector<Event>& events,
+                                                      QTextStream* log)
 {
     Program p;
     Checker checker(windows::systemNumberFormat());
@@ -764,7 +809,8 @@ std::vector<Event> shorten(std::vector<Event> events)
             candidate.insert(candidate.end(), events.begin() + std::ptrdiff_t(end), events.end());
             ++replays;
             if (const auto failure = replay(candidate, nullptr)) {
-                candidate.erase(candidate.begin() + std::ptrdiff_t(failure->first + 1), candidate.end());
+                candidate.erase(candidate.begin() + std::ptrdiff_t(failure->first + 1),
+                                candidate.end());
                 events = std::move(candidate);
             } else {
                 start += chunk;
@@ -832,10 +878,11 @@ void MonkeyTest::randomEventsKeepEveryWindowTrue()
             perform(p, events.back());
             failure = checker.after(p, events.back());
         }
-        qInfo("seed %u: %zu events (menu %d, toolbar %d, close %d, click %d, key %d, type %d, paste %d, "
+        qInfo("seed %u: %zu events (menu %d, toolbar %d, close %d, click %d, key %d, type %d, "
+              "paste %d, "
               "date %d, next window %d)",
-              seed, events.size(), kinds[0], kinds[1], kinds[2], kinds[3], kinds[4], kinds[5], kinds[6],
-              kinds[7], kinds[8]);
+              seed, events.size(), kinds[0], kinds[1], kinds[2], kinds[3], kinds[4], kinds[5],
+              kinds[6], kinds[7], kinds[8]);
     }
     if (failure.isEmpty()) return;
 

@@ -15,7 +15,8 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 // From the sanitizer runtime; GCC ships no header that declares it.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // NOLINT(bugprone-reserved-identifier)
+extern "C" std::size_t
+__sanitizer_get_current_allocated_bytes();  // NOLINT(bugprone-reserved-identifier)
 #else
 #include <malloc.h>
 #endif
@@ -97,7 +98,8 @@ Figures cycle(frame::MainFrame& frame)
     for (int i = 0; i < kRounds; ++i)
         if (!round(i)) return {};
     f.childrenAfter = frame.findChildren<QObject*>().size();
-    f.bytesPerWindow = (double(allocatedBytes()) - double(before)) / (kRounds * double(frame::kWindowCommands.size()));
+    f.bytesPerWindow = (double(allocatedBytes()) - double(before)) /
+                       (kRounds * double(frame::kWindowCommands.size()));
     return f;
 }
 
@@ -149,10 +151,11 @@ void WindowLeakTest::openingAndClosingEveryWindowLeavesNothing()
 
     const double left = real.bytesPerWindow - toolkit;
     qInfo("%d windows opened and closed; per open and close the heap grew by %.0f bytes "
-          "(%.0f for an empty sub-window of a bare work area): %.0f bytes of the program's own; frame children "
+          "(%.0f for an empty sub-window of a bare work area): %.0f bytes of the program's own; "
+          "frame children "
           "%lld -> %lld",
-          real.opened, real.bytesPerWindow, toolkit, left,
-          qlonglong(real.childrenBefore), qlonglong(real.childrenAfter));
+          real.opened, real.bytesPerWindow, toolkit, left, qlonglong(real.childrenBefore),
+          qlonglong(real.childrenAfter));
     QCOMPARE(real.childrenAfter, real.childrenBefore);
     QVERIFY2(left < kAllowedBytesPerWindow,
              qPrintable(QStringLiteral("%1 bytes stay behind per window").arg(left)));
