@@ -9,5 +9,5 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("8.0"));
     frame::MainFrame frame;
     frame.show();
-    return app.exec();
+    return QApplication::exec();
 }
