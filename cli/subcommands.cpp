@@ -40,14 +40,15 @@ int RunAreaDimensions(const char* name, const char* fieldNames,
     const engine::DimensionRun run = engine::RunAreaDimensions(table, boxes, format);
     // A fault leaves the results before its box written, and only those.
     const int lines = run.status == engine::EvalStatus::Ok ? engine::kDimensionResults
-                      : run.faultResult > 0               ? run.faultResult - 1
-                                                          : 0;
+                      : run.faultResult > 0                ? run.faultResult - 1
+                                                           : 0;
 
     if (tsv) {
         for (int k = 1; k <= lines; ++k) out << k << '\t' << boxes.Result(k) << '\n';
     } else if (lines > 0) {
         std::size_t width = 4;
-        for (std::string_view caption : table.resultCaptions) width = std::max(width, caption.size());
+        for (std::string_view caption : table.resultCaptions)
+            width = std::max(width, caption.size());
         auto pad = [&out, width](std::string_view text) {
             out << text << std::string(width - text.size() + 2, ' ');
         };

@@ -28,8 +28,7 @@ public:
     Computation(const AreaDimensionsTable& table, DimensionBoxes& boxes, const NumberFormat& format,
                 int maxNesting)
         : m_table(table), m_boxes(boxes), m_format(format), m_maxNesting(std::max(0, maxNesting))
-    {
-    }
+    {}
 
     DimensionRun run()
     {
@@ -49,7 +48,8 @@ private:
             const ReadResult field = ReadValue(m_boxes.Box(k));
             if (!field) return field.status;
             if (field.value < 1.0)
-                if (const EvalStatus status = write(k, std::string(), level); status != EvalStatus::Ok)
+                if (const EvalStatus status = write(k, std::string(), level);
+                    status != EvalStatus::Ok)
                     return status;
         }
 

@@ -13,15 +13,15 @@ namespace engine {
 // The area of a rectangle from a length and a width, each typed as a composite
 // measure of three fields (km + m + cm, or miles + yards + inches), shown in
 // ten square units.
-inline constexpr int kDimensionFields = 6;    // boxes 1..3 length, 4..6 width
-inline constexpr int kDimensionBoxes = 9;     // and work boxes 7 length, 8 width, 9 area
+inline constexpr int kDimensionFields = 6;  // boxes 1..3 length, 4..6 width
+inline constexpr int kDimensionBoxes = 9;   // and work boxes 7 length, 8 width, 9 area
 inline constexpr int kDimensionResults = 10;
 
 struct AreaDimensionsTable {
-    std::string_view caption;               // "Area - Metric"
-    std::string_view baseUnit;              // unit of the work boxes: "cm", "in"
+    std::string_view caption;   // "Area - Metric"
+    std::string_view baseUnit;  // unit of the work boxes: "cm", "in"
     std::array<std::string_view, 3> fieldUnits;
-    std::array<double, 3> fieldFactors;     // a field's unit in the base unit
+    std::array<double, 3> fieldFactors;  // a field's unit in the base unit
     std::array<std::string_view, kDimensionResults> resultCaptions;
     // Cell k turns a side in the base unit into the side in result unit k:
     // one step (× c or ÷ c), or none for the base unit's own square.
@@ -74,7 +74,6 @@ struct DimensionRun {
 // zero side). A fault, also one inside a nested computation, ends the run at
 // once: texts written before it stay, the others keep their old texts.
 DimensionRun RunAreaDimensions(const AreaDimensionsTable& table, DimensionBoxes& boxes,
-                               const NumberFormat& format,
-                               int maxNesting = kMaxDimensionNesting);
+                               const NumberFormat& format, int maxNesting = kMaxDimensionNesting);
 
 }  // namespace engine

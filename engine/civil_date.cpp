@@ -61,8 +61,8 @@ std::int64_t DayNumber(const CivilDate& date)
     // last day of its year and each era has exactly 146097 days.
     const std::int64_t y = std::int64_t(date.year) - (date.month <= 2 ? 1 : 0);
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yearOfEra = y - era * 400;                            // 0..399
-    const std::int64_t monthFromMarch = (date.month + 9) % 12;               // March = 0
+    const std::int64_t yearOfEra = y - era * 400;                                  // 0..399
+    const std::int64_t monthFromMarch = (date.month + 9) % 12;                     // March = 0
     const std::int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + date.day - 1;  // 0..365
     const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;  // 719468: days from 0000-03-01 to 1970-01-01

@@ -21,7 +21,7 @@ struct CivilDate {
 inline constexpr int kFirstYear = 1;
 inline constexpr int kLastYear = 9999;
 
-int DaysInMonth(int year, int month);  // 0 for a month outside 1..12
+int DaysInMonth(int year, int month);     // 0 for a month outside 1..12
 bool IsValidDate(const CivilDate& date);  // an existing day within kFirstYear..kLastYear
 
 // Days from 1970-01-01 to the date, counted on the calendar with every leap
