@@ -18,13 +18,9 @@ bool SameIgnoringCase(std::string_view a, std::string_view b)
 std::span<const engine::UnitTable* const> AllTables()
 {
     static const std::array kAll = {
-        &DensityTable(),
-        &EnergyTable(),
-        &ForceTable(),
-        &PressureTable(),
-        &SpeedTable(),
-        &TemperatureTable(),
-        &VolumeTable(),
+        &AreaTable(),     &DensityTable(),     &DistanceTable(), &EnergyTable(),
+        &ForceTable(),    &LiquidTable(),      &PressureTable(), &SpeedTable(),
+        &TemperatureTable(), &TimeTable(),     &VolumeTable(),   &WeightTable(),
     };
     return kAll;
 }

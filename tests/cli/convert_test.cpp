@@ -57,6 +57,55 @@ TEST(Convert, ReadsTheValueAsTheValueBoxDoes)
     }
 }
 
+// A sample of every kind of table, through the whole command.
+TEST(Convert, ServesEveryCategory)
+{
+    const struct {
+        std::vector<std::string_view> args;
+        const char* out;
+    } cases[] = {
+        {{"distance", "mi", "1", "--price", "2", "--tsv"},
+         "1\t1609344\t$0.00\n2\t160934.4\t$0.00\n3\t63360\t$0.00\n4\t5280\t$0.00\n"
+         "5\t1760\t$0.00\n6\t1609.344\t$0.00\n7\t320\t$0.01\n8\t8\t$0.25\n"
+         "9\t1.609344\t$1.24\n10\t1\t$2.00\n11\t0.86956521739\t$2.30\n"},
+        {{"liquid", "gal", "1", "--tsv"},
+         "1\t3785.411784\n2\t3.785411784\n3\t768\n4\t256\n5\t128\n6\t16\n7\t8\n"
+         "8\t4\n9\t1\n10\t133.2278104\n11\t13.32278104\n12\t6.66139052\n"
+         "13\t3.33069526\n14\t0.832673818\n"},
+        {{"AREA", "sq. mm", "100", "--tsv"},
+         // (10 × c)² for each length factor c of the square-millimetre row
+         "1\t100\n2\t1\n3\t0.15500030999938\n4\t0.00107639104166236\n"
+         "5\t0.000119599004556244\n6\t0.0001\n7\t3.953682861769E-06\n"
+         "8\t2.470984681E-09\n9\t1E-10\n10\t3.86102158496049E-11\n"
+         "11\t2.91553349645938E-11\n"},
+        {{"area", "1", "-5", "--tsv"},
+         "1\t0\n2\t0\n3\t0\n4\t0\n5\t0\n6\t0\n7\t0\n8\t0\n9\t0\n10\t0\n11\t0\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        const Outcome r = RunCli(c.args);
+        EXPECT_EQ(r.status, cli::kExitOk) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
+}
+
+TEST(Convert, APriceBeyondTheRangeStopsAtItsLabel)
+{
+    const Outcome r = RunCli({"distance", "mm", "1", "--price", "1e302", "--tsv"});
+    EXPECT_EQ(r.status, cli::kExitFault);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 10);
+    EXPECT_NE(r.err.find("price per unit 11"), std::string::npos) << r.err;
+}
+
+TEST(Convert, RefusesAnAmbiguousUnitListingTheCandidates)
+{
+    const Outcome r = RunCli({"energy", "BTU", "1"});
+    EXPECT_EQ(r.status, cli::kExitUsage);
+    for (const char* unit : {"\n  5  ", "\n  6  ", "\n  7  "})
+        EXPECT_NE(r.err.find(unit), std::string::npos) << r.err;
+    EXPECT_EQ(RunCli({"energy", "5", "1"}).status, cli::kExitOk);
+}
+
 TEST(Convert, WritesTheRegionalDecimalSeparator)
 {
     const Outcome r = RunCli({"temperature", "1", "212", "--tsv"}, {",", "."});
