@@ -15,10 +15,12 @@ int main(int argc, char* argv[])
     QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     window.setCentralWidget(new QMdiArea(&window));
-    // The frame's size: the screen less 500 × 1500 twips (15 to a pixel), so
-    // the two paint and buffer the same number of pixels.
-    const QRect screen = window.screen()->geometry();
-    window.setGeometry(0, 0, screen.width() - 500 / 15, screen.height() - 1500 / 15);
+    // The frame's size, the screen less 500 × 1500 twips (1440 to an inch), so
+    // that the two paint and buffer the same number of pixels.
+    const QScreen* screen = window.screen();
+    const qreal pixelsPerTwip = screen->logicalDotsPerInch() / 1440.0;
+    window.setGeometry(0, 0, screen->geometry().width() - qRound(500 * pixelsPerTwip),
+                       screen->geometry().height() - qRound(1500 * pixelsPerTwip));
     window.show();
     return app.exec();
 }
