@@ -1,0 +1,386 @@
+#include "windows/category_window.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "windows/selecting_line_edit.h"
+#include "windows/twips.h"
+
+namespace windows {
+
+using engine::EvalStatus;
+
+namespace {
+
+// The design's window sizes include a title bar and sizable borders; the
+// controls stand in what remains.
+constexpr int kNonClientWidthTwips = 120;
+constexpr int kNonClientHeightTwips = 405;
+
+// Room left between neighbouring controls on one line, and to the right edge.
+constexpr int kGapTwips = 60;
+
+// Boxes take at most this many typed characters; results are never cut.
+constexpr int kValueMaxLength = 21;
+constexpr int kPriceMaxLength = 10;
+
+// The widest texts the boxes must show whole: a result can have 22 characters
+// ("-1.23456789012345E+100"), a price box 10.
+const QString kWidestResult = QStringLiteral("-8.88888888888888E+888");
+const QString kWidestPrice = QStringLiteral("-888888888");
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A line edit's width for a text: its frame and margins are what its size hint
+// adds to the 17 "x" it is meant to show.
+int lineEditWidthFor(const QLineEdit& edit, const QString& text)
+{
+    const QFontMetrics metrics = edit.fontMetrics();
+    const int chrome = edit.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    return metrics.horizontalAdvance(text) + chrome;
+}
+
+}  // namespace
+
+QString indexedName(const char* base, int index)
+{
+    return QString::fromLatin1(base) + u'(' + QString::number(index) + u')';
+}
+
+QString withoutAccelerator(QString caption)
+{
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i] == u'&') caption.remove(i, 1);  // "&&" leaves one "&"
+    return caption;
+}
+
+CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor, const engine::NumberFormat& format,
+                               QWidget* parent)
+    : QWidget(parent), m_descriptor(descriptor), m_table(descriptor.table()), m_format(format)
+{
+    setObjectName(QString::fromLatin1(descriptor.objectName));
+    setWindowTitle(QString::fromLatin1(descriptor.caption));
+
+    // Creation order is tab order: the value box first, then the price box,
+    // the options and the result boxes.
+    createTopLine();
+    createRows();
+    connectHandlers();
+    if (m_descriptor.extension) m_descriptor.extension(*this);
+    layOut();
+
+    // Shown, the window gives the focus to the value box with its "0" selected.
+    m_valueBox->setFocus();
+    m_valueBox->selectAll();
+    // The opening evaluation runs as a pick of option 1 would, prices included.
+    report(onOptionClicked());
+}
+
+void CategoryWindow::createTopLine()
+{
+    const ControlNames& names = m_descriptor.names;
+
+    m_shape = new QFrame(this);
+    m_shape->setObjectName(QString::fromLatin1(names.shape));
+    m_shape->setFrameShape(QFrame::Box);
+    m_shape->setFrameShadow(QFrame::Plain);
+
+    m_prompt = new QLabel(QStringLiteral("Enter a Value..."), this);
+    m_prompt->setObjectName(QString::fromLatin1(names.prompt));
+
+    m_valueBox = new SelectingLineEdit(QStringLiteral("0"), this);
+    m_valueBox->setObjectName(QString::fromLatin1(names.valueBox));
+    m_valueBox->setMaxLength(kValueMaxLength);
+    m_prompt->setBuddy(m_valueBox);
+
+    m_captionLabel = new QLabel(QStringLiteral("?"), this);
+    m_captionLabel->setObjectName(QString::fromLatin1(names.captionLabel));
+    m_captionLabel->setAccessibleName(QStringLiteral("Selected unit"));
+
+    if (!m_descriptor.price) return;
+    m_priceHeading = new QLabel(QStringLiteral("Price per Unit"), this);
+    m_priceHeading->setObjectName(QString::fromLatin1(names.priceHeading));
+
+    m_priceBox = new SelectingLineEdit(QStringLiteral("0"), this);
+    m_priceBox->setObjectName(QString::fromLatin1(names.priceBox));
+    m_priceBox->setMaxLength(kPriceMaxLength);
+    m_priceHeading->setBuddy(m_priceBox);
+}
+
+void CategoryWindow::createRows()
+{
+    const ControlNames& names = m_descriptor.names;
+
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QString::fromLatin1(names.frame));
+    m_frame->setFrameShape(QFrame::StyledPanel);
+    m_frame->setFrameShadow(QFrame::Sunken);
+
+    for (int k = 1; k <= unitCount(); ++k) {
+        const engine::UnitDef& unit = m_table.Unit(k);
+        const QString caption = fromUtf8(unit.caption);
+        // Siblings in one frame: Qt keeps exactly one of them checked.
+        auto* option = new QRadioButton(caption, m_frame);
+        option->setObjectName(indexedName(names.options, k));
+        option->setAccessibleName(withoutAccelerator(caption));
+        option->setChecked(k == 1);
+        m_options.push_back(option);
+    }
+    for (int k = 1; k <= unitCount(); ++k) {
+        const QString unitName = withoutAccelerator(fromUtf8(m_table.Unit(k).caption));
+
+        // No maximum length: setText would cut a 22-character result short.
+        // Read-only refuses typing, Delete, pasting and dropping alike, while
+        // the text can still be selected and copied.
+        auto* result = new SelectingLineEdit(QStringLiteral("0"), this);
+        result->setObjectName(indexedName(names.results, k));
+        result->setReadOnly(true);
+        result->setAccessibleName(QStringLiteral("Value in ") + unitName);
+        m_results.push_back(result);
+
+        auto* abbreviation = new QLabel(fromUtf8(m_table.Unit(k).abbreviation), this);
+        abbreviation->setObjectName(indexedName(names.abbreviations, k));
+        m_abbreviations.push_back(abbreviation);
+
+        if (!m_descriptor.price) continue;
+        auto* price = new QLabel(this);
+        price->setObjectName(indexedName(names.priceLabels, k));
+        price->setAccessibleName(QStringLiteral("Price per ") + unitName);
+        m_priceLabels.push_back(price);
+    }
+}
+
+void CategoryWindow::connectHandlers()
+{
+    // textChanged, not textEdited: a text the program sets (the price box's
+    // "0" on leaving it) must run its handler at once, like a typed one.
+    connect(m_valueBox, &QLineEdit::textChanged, this, [this] { report(onValueChanged()); });
+    for (QRadioButton* option : m_options)
+        connect(option, &QRadioButton::clicked, this, [this] { report(onOptionClicked()); });
+    if (!m_priceBox) return;
+    connect(m_priceBox, &QLineEdit::textChanged, this, [this] { report(onPriceChanged()); });
+    connect(m_priceBox, &SelectingLineEdit::focusLost, this, [this] { onPriceFocusLost(); });
+}
+
+int CategoryWindow::selectedUnit() const
+{
+    for (int k = 1; k <= unitCount(); ++k)
+        if (m_options[static_cast<std::size_t>(k - 1)]->isChecked()) return k;
+    return 0;
+}
+
+// The option that raised the click is not used: the scan decides, as it does
+// for a change of the value box.
+EvalStatus CategoryWindow::onOptionClicked()
+{
+    updateSourceNames(selectedUnit());
+    if (const EvalStatus status = evaluateSelected(); status != EvalStatus::Ok) return status;
+    return m_priceBox ? evaluatePrices(selectedUnit()) : EvalStatus::Ok;
+}
+
+// A text that is no number is still evaluated, with the value ReadValue
+// finds in it; only the unit options refuse it. Prices stay as they are.
+EvalStatus CategoryWindow::onValueChanged()
+{
+    const bool numeric = engine::IsNumericText(m_valueBox->text().toStdString(), m_format);
+    for (QRadioButton* option : m_options)
+        option->setEnabled(numeric);
+    return evaluateSelected();
+}
+
+// A price being typed is ignored until it is a number; leaving the box
+// settles it (onPriceFocusLost).
+EvalStatus CategoryWindow::onPriceChanged()
+{
+    if (!engine::IsNumericText(m_priceBox->text().toStdString(), m_format)) return EvalStatus::Ok;
+    return evaluatePrices(selectedUnit());
+}
+
+// Setting "0" runs onPriceChanged at once, which reports its own status.
+void CategoryWindow::onPriceFocusLost()
+{
+    if (!engine::IsNumericText(m_priceBox->text().toStdString(), m_format))
+        m_priceBox->setText(QStringLiteral("0"));
+}
+
+EvalStatus CategoryWindow::evaluateSelected()
+{
+    const int unit = selectedUnit();
+    if (unit == 0) return EvalStatus::Ok;
+    return engine::Evaluate(m_table, unit, m_valueBox->text().toStdString(), m_format, *this);
+}
+
+EvalStatus CategoryWindow::evaluatePrices(int unit)
+{
+    if (unit == 0) return EvalStatus::Ok;
+    return engine::EvaluatePrice(m_table, unit, m_priceBox->text().toStdString(), m_format, *this);
+}
+
+void CategoryWindow::report(EvalStatus status)
+{
+    m_lastStatus = status;
+    if (status == EvalStatus::Ok)
+        emit evaluationSucceeded();
+    else
+        emit evaluationFailed(status);
+}
+
+void CategoryWindow::Echo(std::string_view abbreviation)
+{
+    m_captionLabel->setText(fromUtf8(abbreviation));
+}
+
+void CategoryWindow::Result(int target, std::string_view text)
+{
+    SelectingLineEdit* box = m_results[static_cast<std::size_t>(target - 1)];
+    box->setText(fromUtf8(text));
+    box->setCursorPosition(0);  // a text wider than the box shows its sign and first digits
+}
+
+void CategoryWindow::Side(std::string_view text) { emit sideChanged(fromUtf8(text)); }
+
+void CategoryWindow::Price(int target, std::string_view text)
+{
+    m_priceLabels[static_cast<std::size_t>(target - 1)]->setText(fromUtf8(text));
+}
+
+// The input boxes speak of the source unit, which only a unit pick changes.
+void CategoryWindow::updateSourceNames(int unit)
+{
+    if (unit == 0) return;
+    const QString unitName = withoutAccelerator(fromUtf8(m_table.Unit(unit).caption));
+    m_valueBox->setAccessibleName(QStringLiteral("Enter a Value in ") + unitName);
+    if (m_priceBox) m_priceBox->setAccessibleName(QStringLiteral("Price per Unit in ") + unitName);
+}
+
+void CategoryWindow::placeControl(QWidget* control, const QRect& twips)
+{
+    m_extraControls.push_back({control, twips});
+    layOut();
+}
+
+QSize CategoryWindow::sizeHint() const { return m_clientSize; }
+
+void CategoryWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
+}
+
+// The widths the design leaves to "up to the next control on the line", in twips.
+CategoryWindow::Widths CategoryWindow::widths() const
+{
+    const CategoryLayout& l = m_descriptor.layout;
+    const int lineRight = m_descriptor.widthTwips - kNonClientWidthTwips - kGapTwips;
+    Widths w;
+    w.prompt = l.valueLeft - l.promptLeft - kGapTwips;
+    w.option = l.optionWidth ? l.optionWidth : l.valueLeft - l.optionLeft - kGapTwips;
+    w.caption = (m_priceHeading ? l.priceHeadingLeft : lineRight) - l.captionLeft - kGapTwips;
+    w.abbreviation = (m_priceLabels.empty() ? lineRight : l.priceLabelLeft) - l.abbreviationLeft - kGapTwips;
+    w.priceHeading = l.priceBoxLeft - l.priceHeadingLeft - kGapTwips;
+    return w;
+}
+
+// Where the fonts need more room than the design gives (they are wider than
+// the fonts it was drawn for), the whole grid stretches by one factor across
+// and one down, so that nothing is cut and the proportions hold.
+QSizeF CategoryWindow::stretch(const Widths& w) const
+{
+    const CategoryLayout& l = m_descriptor.layout;
+    const double dpiX = logicalDpiX();
+    double across = 1.0;
+    const auto needs = [&](int pixels, int twips) {
+        across = std::max(across, pixels / double(twipsToPixels(twips, dpiX)));
+    };
+    needs(m_prompt->sizeHint().width(), w.prompt);
+    needs(lineEditWidthFor(*m_valueBox, kWidestResult), l.boxWidth);
+    for (QLabel* label : m_abbreviations) {
+        needs(label->sizeHint().width(), w.abbreviation);
+        needs(label->sizeHint().width(), w.caption);  // the caption label echoes them
+    }
+    for (QRadioButton* option : m_options)
+        needs(option->sizeHint().width(), w.option);
+    if (m_priceBox) {
+        needs(m_priceHeading->sizeHint().width(), w.priceHeading);
+        needs(lineEditWidthFor(*m_priceBox, kWidestPrice), l.priceBoxWidth);
+    }
+
+    // Rows keep their pitch unless a box or an option is taller than a box.
+    int tallest = m_valueBox->sizeHint().height();
+    for (QRadioButton* option : m_options)
+        tallest = std::max(tallest, option->sizeHint().height());
+    const double down = tallest / double(twipsToPixels(CategoryGrid::kBoxHeight, logicalDpiY()));
+    return {across, std::max(1.0, down)};
+}
+
+// Controls stand where the design puts them, in twips converted at the
+// screen's resolution and stretched where the fonts need it.
+void CategoryWindow::layOut()
+{
+    const CategoryLayout& l = m_descriptor.layout;
+    const Widths w = widths();
+    const QSizeF scale = stretch(w);
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const auto x = [&](int twips) { return twipsToPixels(twips * scale.width(), dpiX); };
+    const auto y = [&](int twips) { return twipsToPixels(twips * scale.height(), dpiY); };
+    const auto rect = [&](int left, int top, int width, int height) {
+        return QRect(QPoint(x(left), y(top)), QPoint(x(left + width) - 1, y(top + height) - 1));
+    };
+    const auto box = [&](QWidget* control, int left, int width, int top) {
+        control->setGeometry(rect(left, top, width, CategoryGrid::kBoxHeight));
+    };
+    // Labels and options take their own height, centred on the boxes of their line.
+    const auto centred = [&](QWidget* control, int left, int width, int boxTop) {
+        const QRect line = rect(left, boxTop, width, CategoryGrid::kBoxHeight);
+        const int height = std::min(control->sizeHint().height(), y(CategoryGrid::kRowPitch));
+        control->setGeometry(line.left(), line.center().y() - (height - 1) / 2, line.width(), height);
+    };
+
+    const int clientWidth = m_descriptor.widthTwips - kNonClientWidthTwips;
+    const int clientHeight = m_descriptor.heightTwips - kNonClientHeightTwips;
+    const int top = CategoryGrid::kTopLineTop;
+    const int shapeLeft = 120;
+    m_shape->setGeometry(rect(shapeLeft, top - 90, clientWidth - 2 * shapeLeft, CategoryGrid::kBoxHeight + 180));
+    centred(m_prompt, l.promptLeft, w.prompt, top);
+    box(m_valueBox, l.valueLeft, l.boxWidth, top);
+    centred(m_captionLabel, l.captionLeft, w.caption, top);
+    if (m_priceBox) {
+        centred(m_priceHeading, l.priceHeadingLeft, w.priceHeading, top);
+        box(m_priceBox, l.priceBoxLeft, l.priceBoxWidth, top);
+    }
+
+    const int frameLeft = l.optionLeft - 90;
+    const int frameTop = CategoryGrid::kFirstRowTop - 75;
+    const int frameBottom = CategoryGrid::RowTop(unitCount()) + CategoryGrid::kBoxHeight + 60;
+    m_frame->setGeometry(rect(frameLeft, frameTop, l.valueLeft - kGapTwips / 2 - frameLeft, frameBottom - frameTop));
+    for (int k = 1; k <= unitCount(); ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        const int rowTop = CategoryGrid::RowTop(k);
+        centred(m_options[i], l.optionLeft, w.option, rowTop);
+        m_options[i]->move(m_options[i]->pos() - m_frame->pos());  // the frame holds them
+        box(m_results[i], l.valueLeft, l.boxWidth, rowTop);
+        centred(m_abbreviations[i], l.abbreviationLeft, w.abbreviation, rowTop);
+        if (!m_priceLabels.empty()) centred(m_priceLabels[i], l.priceLabelLeft, l.priceLabelWidth, rowTop);
+    }
+
+    for (const Placement& placement : m_extraControls)
+        if (placement.control) {
+            const QRect& t = placement.twips;
+            placement.control->setGeometry(rect(t.x(), t.y(), t.width(), t.height()));
+        }
+
+    m_clientSize = QSize(x(clientWidth), y(clientHeight));
+    updateGeometry();
+    resize(m_clientSize);
+}
+
+}  // namespace windows
