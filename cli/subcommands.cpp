@@ -1,30 +1,107 @@
 #include "cli/subcommands.h"
 
+#include <algorithm>
 #include <ostream>
+#include <string>
 
 #include "cli/convert.h"
+#include "engine/area_dimensions.h"
+#include "engine/civil_date.h"
+#include "tables/area_dimensions.h"
 
 namespace cli {
 
-// Placeholders until the area and date computations exist.
-int RunAreaMetric(std::span<const std::string_view>, bool, const engine::NumberFormat&,
-                  std::ostream&, std::ostream& err)
+namespace {
+
+// A field of the windows holds at most this many typed characters.
+constexpr std::size_t kMaxFieldText = 21;
+
+int RunAreaDimensions(const char* name, const char* fieldNames,
+                      const engine::AreaDimensionsTable& table,
+                      std::span<const std::string_view> args, bool tsv,
+                      const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
 {
-    err << "tabrix-convert: area-metric is not available yet\n";
-    return kExitUsage;
+    if (args.size() != std::size_t(engine::kDimensionFields)) {
+        err << "tabrix-convert: " << name << " takes six field texts: " << fieldNames
+            << " (\"\" for an empty field)\n";
+        return kExitUsage;
+    }
+    engine::DimensionBoxes boxes;
+    for (int k = 1; k <= engine::kDimensionFields; ++k) {
+        const std::string_view text = args[std::size_t(k - 1)];
+        if (text.size() > kMaxFieldText) {
+            err << "tabrix-convert: " << name << ": field " << k << " has more than "
+                << kMaxFieldText << " characters\n";
+            return kExitUsage;
+        }
+        boxes.Box(k) = std::string(text);
+    }
+
+    const engine::DimensionRun run = engine::RunAreaDimensions(table, boxes, format);
+    // A fault leaves the results before its box written, and only those.
+    const int lines = run.status == engine::EvalStatus::Ok ? engine::kDimensionResults
+                      : run.faultResult > 0               ? run.faultResult - 1
+                                                          : 0;
+
+    if (tsv) {
+        for (int k = 1; k <= lines; ++k) out << k << '\t' << boxes.Result(k) << '\n';
+    } else if (lines > 0) {
+        std::size_t width = 4;
+        for (std::string_view caption : table.resultCaptions) width = std::max(width, caption.size());
+        auto pad = [&out, width](std::string_view text) {
+            out << text << std::string(width - text.size() + 2, ' ');
+        };
+        pad("Unit");
+        out << "Value\n";
+        for (int k = 1; k <= lines; ++k) {
+            pad(table.resultCaptions[std::size_t(k - 1)]);
+            out << boxes.Result(k) << '\n';
+        }
+    }
+    if (run.status != engine::EvalStatus::Ok) {
+        err << "tabrix-convert: " << engine::Describe(run.status) << " (" << table.caption;
+        if (run.faultResult > 0) err << ", unit " << run.faultResult << ")\n";
+        else err << ", length and width)\n";
+        return kExitFault;
+    }
+    return kExitOk;
 }
 
-int RunAreaStandard(std::span<const std::string_view>, bool, const engine::NumberFormat&,
-                    std::ostream&, std::ostream& err)
+}  // namespace
+
+int RunAreaMetric(std::span<const std::string_view> args, bool tsv,
+                  const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
 {
-    err << "tabrix-convert: area-standard is not available yet\n";
-    return kExitUsage;
+    return RunAreaDimensions("area-metric", "LKM LM LCM WKM WM WCM",
+                             tables::MetricDimensionsTable(), args, tsv, format, out, err);
 }
 
-int RunDays(std::span<const std::string_view>, std::ostream&, std::ostream& err)
+int RunAreaStandard(std::span<const std::string_view> args, bool tsv,
+                    const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
 {
-    err << "tabrix-convert: days is not available yet\n";
-    return kExitUsage;
+    return RunAreaDimensions("area-standard", "LMI LYD LIN WMI WYD WIN",
+                             tables::StandardDimensionsTable(), args, tsv, format, out, err);
+}
+
+int RunDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 2) {
+        err << "tabrix-convert: days takes two dates: MM/DD/YYYY MM/DD/YYYY\n";
+        return kExitUsage;
+    }
+    engine::CivilDate dates[2];
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto date = engine::ParseUsDate(args[i]);
+        if (!date) {
+            err << "tabrix-convert: days: \"" << args[i]
+                << "\" is not a valid date: MM/DD/YYYY, a day that exists, years 0001 to 9999\n";
+            return kExitUsage;
+        }
+        dates[i] = *date;
+    }
+    // The count is a whole number, so the decimal separator never shows.
+    out << engine::DifferenceSentence(dates[0], dates[1], engine::NumberFormat{}) << '\n';
+    return kExitOk;
 }
 
 }  // namespace cli

@@ -1,14 +1,326 @@
 #include "frame/main_frame.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "frame/about_form.h"
+#include "frame/command_table.h"
+#include "frame/help_dialog.h"
+#include "frame/help_viewer.h"
+#include "frame/resources.h"
+#include "frame/screen_geometry.h"
+#include "frame/window_signals.h"
+#include "windows/window_factory.h"
 
 namespace frame {
 
-MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+const WindowCommand& commandFor(windows::WindowId id)
 {
+    for (const WindowCommand& command : kWindowCommands) {
+        if (command.window == id)
+            return command;
+    }
+    Q_UNREACHABLE();
+}
+
+constexpr QKeyCombination kExitShortcut = Qt::Key_F12;
+constexpr QKeyCombination kHelpShortcut = Qt::Key_F1;
+
+}  // namespace
+
+MainFrame::MainFrame(QWidget* parent) : MainFrame(windows::createWindow, parent) {}
+
+MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
+    : QMainWindow(parent), m_factory(std::move(factory)), m_format(windows::systemNumberFormat())
+{
+    initFrameResources();
     setObjectName(QStringLiteral("Quorvel"));
     setWindowTitle(QStringLiteral("Tabrix"));
-    setCentralWidget(new QMdiArea(this));
+    setWindowIcon(logoIcon());
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+
+    createMenusAndToolBar();
+    createWindowCommands();
+    createFrameCommands();
+
+    // A widget of its own, not a status message: the status tips of menu
+    // items would wipe a message away.
+    m_evaluationMessage = new QLabel(statusBar());
+    m_evaluationMessage->setObjectName(QStringLiteral("EvaluationMessage"));
+    statusBar()->addWidget(m_evaluationMessage, 1);
+
+    // The Ctrl+letter shortcuts open windows even while a text box of a child
+    // window has the focus, where the box would otherwise claim some of them.
+    qApp->installEventFilter(this);
+
+    placeOnScreen();
+}
+
+MainFrame::~MainFrame()
+{
+    // The child windows die after this frame's members; they must not report
+    // their end to a frame that is half gone.
+    for (const QPointer<QMdiSubWindow>& sub : m_windows) {
+        if (sub && sub->widget())
+            sub->widget()->disconnect(this);
+    }
+}
+
+void MainFrame::createMenusAndToolBar()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("mf"));
+    m_fileMenu->menuAction()->setObjectName(QStringLiteral("mf"));
+    m_fileMenu->menuAction()->setData(kHelpContents);
+    m_fileMenu->installEventFilter(this);
+
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("mhelp"));
+    m_helpMenu->menuAction()->setObjectName(QStringLiteral("mhelp"));
+    m_helpMenu->menuAction()->setData(kHelpContents);
+    m_helpMenu->installEventFilter(this);
+
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("Toolbar2"));
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setFloatable(false);
+}
+
+// The menu item and the toolbar button of a window are two actions, since
+// they carry different names, wired to the same request.
+void MainFrame::createWindowCommands()
+{
+    int separators = 0;
+    for (const WindowCommand& command : kWindowCommands) {
+        const QIcon icon = frameIcon(command.icon);
+        if (command.separatorBefore) {
+            m_fileMenu->addSeparator()->setObjectName(QStringLiteral("sep%1").arg(++separators));
+            m_toolBar->addSeparator();
+        }
+
+        QAction* item = m_fileMenu->addAction(icon, QString::fromLatin1(command.menuCaption));
+        item->setObjectName(QString::fromLatin1(command.menuName));
+        item->setShortcut(command.shortcut);
+        item->setData(command.helpTopic);
+
+        QAction* button = m_toolBar->addAction(icon, QString::fromLatin1(command.toolbarText));
+        button->setObjectName(QString::fromLatin1(command.toolbarKey));
+        button->setToolTip(QString::fromLatin1(command.toolbarText));
+
+        const windows::WindowId id = command.window;
+        connect(item, &QAction::triggered, this, [this, id] { showWindow(id); });
+        connect(button, &QAction::triggered, this, [this, id] { showWindow(id); });
+    }
+
+    m_fileMenu->addSeparator()->setObjectName(QStringLiteral("sep%1").arg(++separators));
+    QAction* exit = m_fileMenu->addAction(frameIcon("exit"), QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mfexit"));
+    exit->setShortcut(kExitShortcut);
+    exit->setData(kHelpContents);
+    exit->setMenuRole(QAction::QuitRole);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainFrame::createFrameCommands()
+{
+    QAction* contents = m_helpMenu->addAction(frameIcon("help"), QStringLiteral("&Contents"));
+    contents->setObjectName(QStringLiteral("quorvelhelp"));
+    contents->setShortcut(kHelpShortcut);
+    // F1 asks for help from the About box and the help viewer as well.
+    contents->setShortcutContext(Qt::ApplicationShortcut);
+    contents->setData(kHelpContents);
+    connect(contents, &QAction::triggered, this, [this] { showHelp(kHelpContents); });
+
+    m_helpMenu->addSeparator()->setObjectName(QStringLiteral("sep3"));
+    QAction* about = m_helpMenu->addAction(QStringLiteral("&About Tabrix"));
+    about->setObjectName(QStringLiteral("mfabout"));
+    about->setData(kHelpContents);
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &MainFrame::showAbout);
+
+    m_toolBar->addSeparator();
+    QAction* help = m_toolBar->addAction(frameIcon("help"), QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("buthelp"));
+    help->setToolTip(QStringLiteral("Help"));
+    connect(help, &QAction::triggered, this, [this] { showHelp(kHelpContents); });
+
+    m_toolBar->addSeparator();
+    QAction* exit = m_toolBar->addAction(frameIcon("exit"), QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("butexit"));
+    exit->setToolTip(QStringLiteral("Exit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainFrame::placeOnScreen()
+{
+    const QScreen* current = screen();
+    if (!current)
+        return;
+    const QRect geometry = frameGeometryFor(current->geometry(), current->logicalDotsPerInch());
+    resize(geometry.size());
+    move(geometry.topLeft());
+}
+
+void MainFrame::showWindow(windows::WindowId id)
+{
+    QPointer<QMdiSubWindow>& sub = m_windows[static_cast<std::size_t>(id)];
+    if (!sub)  // first request, or closed by the user
+        sub = createSubWindow(id);
+    if (sub->isMinimized())
+        sub->showNormal();
+    else
+        sub->show();
+    m_mdiArea->setActiveSubWindow(sub);
+    sub->raise();
+}
+
+QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
+{
+    const WindowCommand& command = commandFor(id);
+    QWidget* window = m_factory(id, m_format, nullptr);
+
+    // A window sets its own size, and a few their place; the sub-window frame
+    // is built around the window as it asked to be.
+    const QSize size = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
+    const bool placed = window->testAttribute(Qt::WA_Moved);
+    const QPoint place = window->pos();
+
+    QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);  // reopening must start afresh
+    sub->setWindowIcon(frameIcon(command.icon));
+    if (window->windowTitle().isEmpty())
+        sub->setWindowTitle(QString::fromLatin1(command.toolbarText));
+    if (size.isValid()) {
+        const QMargins frameMargins = sub->contentsMargins();
+        sub->resize(size.grownBy(frameMargins));
+    }
+    if (placed)
+        sub->move(place);
+
+    WindowSignalHandlers handlers;
+    handlers.openRequested = [this](windows::WindowId target) { showWindow(target); };
+    handlers.evaluationFailed = [this, window](engine::EvalStatus status) { reportFailure(window, status); };
+    handlers.evaluationSucceeded = [this, window] { clearFailure(window); };
+    connectWindowSignals(window, handlers);
+    // A closed window's fault is no longer the user's concern.
+    connect(window, &QObject::destroyed, this, [this, window] { clearFailure(window); });
+    return sub;
+}
+
+void MainFrame::reportFailure(QWidget* window, engine::EvalStatus status)
+{
+    const QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    const QString title = sub ? sub->windowTitle() : window->windowTitle();
+    m_evaluationMessage->setText(tr("%1: %2.").arg(title, QString::fromUtf8(engine::Describe(status))));
+    m_failedWindow = window;
+}
+
+void MainFrame::clearFailure(QWidget* window)
+{
+    if (m_failedWindow && m_failedWindow != window)
+        return;  // another window's fault still stands
+    m_evaluationMessage->clear();
+    m_failedWindow = nullptr;
+}
+
+AboutForm* MainFrame::aboutForm()
+{
+    if (!m_about)
+        m_about = new AboutForm(this);
+    return m_about;
+}
+
+void MainFrame::showHelp(int topic)
+{
+    aboutForm()->showHelpTopic(topic);
+}
+
+void MainFrame::showAbout()
+{
+    AboutForm* about = aboutForm();
+    about->show();
+    about->raise();
+    about->activateWindow();
+}
+
+// Ending asks nothing and keeps nothing: the About box and the help viewer
+// close with the frame, so no window outlives it.
+void MainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_about) {
+        if (HelpViewer* viewer = m_about->helpDialog()->viewer())
+            viewer->close();
+        m_about->close();
+    }
+    event->accept();
+}
+
+bool MainFrame::isFrameShortcut(const QKeyCombination& key) const
+{
+    if (key == kExitShortcut || key == kHelpShortcut)
+        return true;
+    for (const WindowCommand& command : kWindowCommands) {
+        if (command.shortcut == key)
+            return true;
+    }
+    return false;
+}
+
+// F1 on a highlighted menu item shows that item's topic; an item without a
+// topic of its own shows its menu's.
+bool MainFrame::showMenuItemHelp(QMenu* menu)
+{
+    const QAction* item = menu->activeAction();
+    int topic = item ? item->data().toInt() : kNoHelpTopic;
+    if (topic == kNoHelpTopic)
+        topic = menu->menuAction()->data().toInt();
+    menu->close();
+    showHelp(topic);
+    return true;
+}
+
+bool MainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_fileMenu || watched == m_helpMenu) {
+        if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->keyCombination() == kHelpShortcut) {
+                // Claim F1 from the Contents shortcut while a menu is open.
+                if (event->type() == QEvent::ShortcutOverride) {
+                    event->accept();
+                    return true;
+                }
+                return showMenuItemHelp(static_cast<QMenu*>(watched));
+            }
+        }
+        return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // Returning true with the event left ignored lets the shortcut fire
+        // instead of the text box's own binding.
+        if (widget && m_mdiArea->isAncestorOf(widget)
+            && isFrameShortcut(static_cast<QKeyEvent*>(event)->keyCombination()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace frame

@@ -1,14 +1,75 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+#include "engine/status.h"
+#include "engine/value_text.h"
+#include "windows/window_id.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
 
 namespace frame {
 
-// The program's frame; it opens the child windows on demand.
+class AboutForm;
+struct WindowCommand;
+
+// Creates a child window; the frame uses windows::createWindow, tests their own.
+using WindowFactory = std::function<QWidget*(windows::WindowId, const engine::NumberFormat&, QWidget*)>;
+
+// The program's frame `Quorvel`: a work area for the child windows, with the
+// File and Help menus and the toolbar that open them. Each child window exists
+// at most once; closing the frame ends the program without asking anything.
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainFrame(QWidget* parent = nullptr);
+    explicit MainFrame(WindowFactory factory, QWidget* parent = nullptr);
+    ~MainFrame() override;
+
+    // The About box, loaded hidden on first use.
+    AboutForm* aboutForm();
+
+public slots:
+    // Creates the window on its first request and after the user closed it;
+    // otherwise shows the existing one as the user left it, in front.
+    void showWindow(windows::WindowId id);
+    // Opens the help file at `topic` through the About box's help layer.
+    void showHelp(int topic);
+    void showAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenusAndToolBar();
+    void createWindowCommands();
+    void createFrameCommands();
+    void placeOnScreen();
+    QMdiSubWindow* createSubWindow(windows::WindowId id);
+    void reportFailure(QWidget* window, engine::EvalStatus status);
+    void clearFailure(QWidget* window);
+    bool showMenuItemHelp(QMenu* menu);
+    bool isFrameShortcut(const QKeyCombination& key) const;
+
+    WindowFactory m_factory;
+    engine::NumberFormat m_format;
+    QMdiArea* m_mdiArea = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_evaluationMessage = nullptr;
+    std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
+    QPointer<AboutForm> m_about;
+    QPointer<QWidget> m_failedWindow;  // whose failure the status bar shows
 };
 
 }  // namespace frame

@@ -17,11 +17,6 @@ using engine::EvalStatus;
 
 namespace {
 
-// The design's window sizes include a title bar and sizable borders; the
-// controls stand in what remains.
-constexpr int kNonClientWidthTwips = 120;
-constexpr int kNonClientHeightTwips = 405;
-
 // Room left between neighbouring controls on one line, and to the right edge.
 constexpr int kGapTwips = 60;
 
@@ -34,11 +29,6 @@ constexpr int kPriceMaxLength = 10;
 const QString kWidestResult = QStringLiteral("-8.88888888888888E+888");
 const QString kWidestPrice = QStringLiteral("-888888888");
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A line edit's width for a text: its frame and margins are what its size hint
 // adds to the 17 "x" it is meant to show.
 int lineEditWidthFor(const QLineEdit& edit, const QString& text)
@@ -49,6 +39,11 @@ int lineEditWidthFor(const QLineEdit& edit, const QString& text)
 }
 
 }  // namespace
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString indexedName(const char* base, int index)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include <QPointer>
@@ -26,6 +27,9 @@ class SelectingLineEdit;
 
 // Control arrays are numbered from 1 in their names: "OptionU1(3)", "TextU2(11)".
 QString indexedName(const char* base, int index);
+
+// The tables' UTF-8 texts as shown.
+QString fromUtf8(std::string_view text);
 
 // An option caption as read aloud: "Millimeter&s" is "Millimeters".
 QString withoutAccelerator(QString caption);

@@ -1,6 +1,7 @@
 #include "windows/descriptors.h"
 
 #include "tables/tables.h"
+#include "windows/area_extension.h"
 
 namespace windows {
 
@@ -37,7 +38,7 @@ constexpr CategoryLayout kVolumeLayout{525, 2400, 2430, 4900, 240, 2100, 4905};
 constexpr WindowDescriptor kDescriptors[] = {
     {WindowId::Area, "Form1", "Area", &tables::AreaTable,
      Names("TextR1", "OptionR1", "TextR2", "LabelR1", "LabelR2", "LabelR3", "FrameR", "ShapeR1"),
-     5400, 5505, kAreaLayout, false},
+     5400, 5505, kAreaLayout, false, &addAreaControls},
     {WindowId::Distance, "Form4", "Distance", &tables::DistanceTable,
      PriceNames(Names("TextU1", "OptionU1", "TextU2", "LabelU1", "LabelU2", "LabelU3", "FrameU",
                             "ShapeU1"),

@@ -13,4 +13,9 @@ int twipsToPixels(double twips, double logicalDpi)
     return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
 }
 
+int pixelsToTwips(double pixels, double logicalDpi)
+{
+    return static_cast<int>(std::lround(pixels * kTwipsPerInch / logicalDpi));
+}
+
 }  // namespace windows

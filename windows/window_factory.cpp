@@ -2,7 +2,9 @@
 
 #include <QLocale>
 
+#include "windows/area_dimensions_window.h"
 #include "windows/category_window.h"
+#include "windows/dates_window.h"
 #include "windows/descriptors.h"
 
 namespace windows {
@@ -17,11 +19,16 @@ QWidget* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* 
 {
     if (const WindowDescriptor* descriptor = findDescriptor(id))
         return new CategoryWindow(*descriptor, format, parent);
-
-    // Placeholder until the real windows exist.
-    auto* widget = new QWidget(parent);
-    widget->setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id) + 1));
-    return widget;
+    switch (id) {
+    case WindowId::AreaMetric:
+        return new AreaDimensionsWindow(metricDimensionsDescriptor(), format, parent);
+    case WindowId::AreaStandard:
+        return new AreaDimensionsWindow(standardDimensionsDescriptor(), format, parent);
+    case WindowId::Dates: return new DatesWindow(format, parent);
+    default: break;  // the category windows, above
+    }
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 }  // namespace windows

@@ -1,0 +1,139 @@
+#include "windows/dates_window.h"
+
+#include <QCalendarWidget>
+#include <QDate>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+
+#include "engine/civil_date.h"
+#include "windows/twips.h"
+
+namespace windows {
+
+namespace {
+
+// The window's size, title bar and borders included, and its place in the
+// frame's client area.
+constexpr int kWidthTwips = 11205;
+constexpr int kHeightTwips = 6200;
+constexpr int kLeftTwips = 50;
+constexpr int kTopTwips = 50;
+
+// The "mm/dd/yyyy" text has room for four-digit years only.
+const QDate kFirstDate(1753, 1, 1);
+const QDate kLastDate(9999, 12, 31);
+
+engine::CivilDate toCivil(QDate date) { return {date.year(), date.month(), date.day()}; }
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
+    : QWidget(parent), m_format(format)
+{
+    setObjectName(QStringLiteral("Form00"));
+    setWindowTitle(QStringLiteral("Difference Between Dates"));
+
+    m_first = createCalendar("MonthView1");
+    m_second = createCalendar("MonthView2");
+    m_date1 = createLabel("Date1", "Date1");
+    m_date2 = createLabel("Date2", "Date2");
+    m_label1 = createLabel("Label1", "Label1");
+    m_label2 = createLabel("Label2", "Label2");
+    m_date3 = createLabel("Date3", "Date3");
+
+    // A clicked day, and every other change of the date (keys, month
+    // buttons, the program), bring the labels into step. Connected once the
+    // labels exist.
+    for (QCalendarWidget* calendar : {m_first, m_second}) {
+        connect(calendar, &QCalendarWidget::clicked, this, [this] { report(checkDates()); });
+        connect(calendar, &QCalendarWidget::selectionChanged, this,
+                [this] { report(checkDates()); });
+    }
+
+    // Each calendar above its own date and sentence; the difference below both.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(m_first, 0, 0);
+    grid->addWidget(m_second, 0, 1);
+    grid->addWidget(m_date1, 1, 0);
+    grid->addWidget(m_date2, 1, 1);
+    grid->addWidget(m_label1, 2, 0);
+    grid->addWidget(m_label2, 2, 1);
+    grid->setRowMinimumHeight(3, 6);
+    grid->addWidget(m_date3, 4, 0, 1, 2);
+    grid->setRowStretch(0, 1);
+
+    // Today in both calendars, then the labels. Setting a calendar's date
+    // already brings the labels into step; the last run makes sure of it
+    // where today was selected from the start and nothing changed.
+    const QDate today = QDate::currentDate();
+    m_first->setSelectedDate(today);
+    m_second->setSelectedDate(today);
+    report(checkDates());
+
+    resize(sizeHint());
+}
+
+QSize DatesWindow::sizeHint() const
+{
+    return {twipsToPixels(kWidthTwips - kNonClientWidthTwips, logicalDpiX()),
+            twipsToPixels(kHeightTwips - kNonClientHeightTwips, logicalDpiY())};
+}
+
+QCalendarWidget* DatesWindow::createCalendar(const char* name)
+{
+    auto* calendar = new QCalendarWidget(this);
+    calendar->setObjectName(QString::fromLatin1(name));
+    calendar->setDateRange(kFirstDate, kLastDate);
+    calendar->setGridVisible(true);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    return calendar;
+}
+
+QLabel* DatesWindow::createLabel(const char* name, const char* initialText)
+{
+    auto* label = new QLabel(QString::fromLatin1(initialText), this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+engine::EvalStatus DatesWindow::checkDates()
+{
+    m_date1->setText(toQString(engine::FormatUsDate(toCivil(m_first->selectedDate()))));
+    m_date2->setText(toQString(engine::FormatUsDate(toCivil(m_second->selectedDate()))));
+    m_label1->setText(QStringLiteral("Your first date is ") + m_date1->text());
+    m_label2->setText(QStringLiteral("Your second date is ") + m_date2->text());
+
+    // The difference is taken from the dates as the labels show them.
+    const auto first = engine::ParseUsDate(m_date1->text().toStdString());
+    const auto second = engine::ParseUsDate(m_date2->text().toStdString());
+    if (!first || !second) return engine::EvalStatus::InvalidOperation;
+    m_date3->setText(toQString(engine::DifferenceSentence(*first, *second, m_format)));
+    return engine::EvalStatus::Ok;
+}
+
+void DatesWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The window opens near the top left corner of the frame's client area,
+    // not where the frame would place a new child window.
+    if (m_placed) return;
+    m_placed = true;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->move(twipsToPixels(kLeftTwips, logicalDpiX()), twipsToPixels(kTopTwips, logicalDpiY()));
+}
+
+void DatesWindow::report(engine::EvalStatus status)
+{
+    m_lastStatus = status;
+    if (status != engine::EvalStatus::Ok) emit evaluationFailed(status);
+    else emit evaluationSucceeded();
+}
+
+}  // namespace windows
