@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "frame/main_frame.h"
 #include "windows/window_factory.h"
@@ -144,7 +145,6 @@ static_assert(std::size(kMenuItems) == windows::kWindowCount);
 void BM_OpenAndClose(benchmark::State& state)
 {
     const char* item = kMenuItems[state.range(0)];
-    state.SetLabel(item);
     frame::MainFrame frame;
     frame.show();
     QCoreApplication::processEvents();
@@ -160,10 +160,12 @@ void BM_OpenAndClose(benchmark::State& state)
         action->trigger();
         QCoreApplication::processEvents();
         QMdiSubWindow* sub = area->activeSubWindow();
-        if (!sub) {
+        if (!sub || !sub->widget()) {
             state.SkipWithError("the menu item opened no window");
             return;
         }
+        if (state.iterations() == 0)
+            state.SetLabel(std::string(item) + " opens " + sub->widget()->objectName().toStdString());
         sub->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
