@@ -229,7 +229,11 @@ void CategoryWindow::report(EvalStatus status)
 
 void CategoryWindow::Echo(std::string_view abbreviation)
 {
-    m_captionLabel->setText(fromUtf8(abbreviation));
+    const QString text = fromUtf8(abbreviation);
+    if (text == m_captionLabel->text()) return;  // every keystroke echoes the same unit
+    m_captionLabel->setText(text);
+    // The label's accessible name hides its text from a screen reader.
+    m_captionLabel->setAccessibleDescription(text);
 }
 
 void CategoryWindow::Result(int target, std::string_view text)

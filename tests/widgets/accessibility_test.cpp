@@ -181,6 +181,11 @@ void TestAccessibility::labelsKeepTheirTextForTheReader()
     auto* price = liquid->findChild<QLabel*>(windows::indexedName(d.names.priceLabels, 2));
     QVERIFY(price && !price->text().isEmpty());
     QCOMPARE(price->accessibleDescription(), price->text());
+    liquid->findChild<QRadioButton*>(windows::indexedName(d.names.options, 3))->click();
+    auto* caption = liquid->findChild<QLabel*>(QString::fromLatin1(d.names.captionLabel));
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), windows::fromUtf8(d.table().Unit(3).abbreviation));
+    QCOMPARE(caption->accessibleDescription(), caption->text());
 
     std::unique_ptr<QWidget> dates(windows::createWindow(WindowId::Dates, kPointFormat));
     auto* second = dates->findChild<QCalendarWidget*>(QStringLiteral("MonthView2"));

@@ -141,6 +141,8 @@ void checkResultMenu(QLineEdit* box)
                                                   QKeySequence::Paste, QKeySequence::Delete})
             QVERIFY2(!QKeySequence::keyBindings(editing).contains(action->shortcut()),
                      qPrintable(action->text()));
+        for (const char* editing : {"edit-undo", "edit-redo", "edit-cut", "edit-paste", "edit-delete"})
+            QVERIFY2(action->objectName() != QLatin1String(editing), editing);
         if (action->shortcut() == QKeySequence(QKeySequence::Copy)) copy = action;
     }
     QCOMPARE(offered, (QStringList{QStringLiteral("Copy"), QStringLiteral("Select All")}));
