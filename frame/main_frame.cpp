@@ -219,7 +219,8 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
     if (QMenu* menu = sub->systemMenu()) {
         for (QAction* action : menu->actions()) {
             QList<QKeySequence> keys = action->shortcuts();
-            keys.removeIf([this](const QKeySequence& key) { return key.count() == 1 && isFrameShortcut(key[0]); });
+            keys.removeIf(
+                [this](const QKeySequence& key) { return key.count() == 1 && isFrameShortcut(key[0]); });
             action->setShortcuts(keys);
         }
     }

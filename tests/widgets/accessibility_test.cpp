@@ -59,7 +59,8 @@ QList<QWidget*> spokenControls(QWidget* window, const QStringList& namedLabels)
                              || namedLabels.contains(child->objectName());
         // The calendars' own month buttons and spin boxes are Qt's to name.
         if (control && !qobject_cast<QCalendarWidget*>(child->parentWidget())
-            && !(child->parentWidget() && qobject_cast<QCalendarWidget*>(child->parentWidget()->parentWidget())))
+            && !(child->parentWidget()
+                 && qobject_cast<QCalendarWidget*>(child->parentWidget()->parentWidget())))
             controls.append(child);
     }
     return controls;
@@ -122,8 +123,9 @@ void TestAccessibility::everyControlHasAUniqueMeaningfulName()
     QSet<QString> seen;
     for (QWidget* control : controls) {
         const QString name = spokenName(control);
-        QVERIFY2(meaningful(control, name), qPrintable(control->objectName() + QStringLiteral(": \"") + name + u'"'));
-        QVERIFY2(!seen.contains(name), qPrintable(control->objectName() + QStringLiteral(" repeats \"") + name + u'"'));
+        const QString where = control->objectName() + QStringLiteral(": \"") + name + u'"';
+        QVERIFY2(meaningful(control, name), qPrintable(where));
+        QVERIFY2(!seen.contains(name), qPrintable(where + QStringLiteral(" again")));
         seen.insert(name);
     }
 }
@@ -143,7 +145,9 @@ void TestAccessibility::categoryNamesSayUnitAndRole()
     const windows::WindowDescriptor& d = *windows::findDescriptor(id);
     std::unique_ptr<QWidget> window(windows::createWindow(id, kPointFormat));
     const engine::UnitTable& table = d.table();
-    const auto unitName = [&](int k) { return windows::withoutAccelerator(windows::fromUtf8(table.Unit(k).caption)); };
+    const auto unitName = [&](int k) {
+        return windows::withoutAccelerator(windows::fromUtf8(table.Unit(k).caption));
+    };
 
     for (int k = 1; k <= static_cast<int>(table.size); ++k) {
         auto* option = window->findChild<QRadioButton*>(windows::indexedName(d.names.options, k));
