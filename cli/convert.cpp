@@ -238,7 +238,7 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
         const std::string_view arg = args[i];
         // Values such as "-40" are arguments, not options: only "--" opens one.
         if (optionsEnded || !arg.starts_with("--")) {
-            if (arg == "-h") {
+            if (!optionsEnded && arg == "-h") {
                 out << kUsage << '\n' << kHelp;
                 return kExitOk;
             }

@@ -10,6 +10,8 @@ set(TABRIX_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=al
 if(TABRIX_SANITIZE)
     add_compile_options(${TABRIX_SANITIZER_FLAGS})
     add_link_options(-fsanitize=address,undefined)
+    # The sanitizer runtimes are shared libraries: no static executables.
+    set(TABRIX_STATIC_CLI OFF CACHE BOOL "Link tabrix-convert statically" FORCE)
 endif()
 
 if(TABRIX_FUZZ)

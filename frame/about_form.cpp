@@ -34,6 +34,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(logoIcon().pixmap(kLogoPixels, kLogoPixels));
     logo->setFixedSize(kLogoPixels, kLogoPixels);
+    logo->setAccessibleName(QStringLiteral("Tabrix logo"));  // a picture has no text to read
 
     auto* productName = new QLabel(QStringLiteral("Tabrix"), this);
     productName->setObjectName(QStringLiteral("lblProductName"));

@@ -17,10 +17,12 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("HelpToolBar"));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolBar->setAccessibleName(tr("Help navigation"));
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
+    m_browser->setAccessibleName(tr("Help topic"));
 
     QAction* back = toolBar->addAction(tr("&Back"), m_browser, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("helpback"));

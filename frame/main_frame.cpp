@@ -213,6 +213,17 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
     }
     if (placed)
         sub->move(place);
+    // The sub-window's own menu closes it with Ctrl+W on some desktops, the
+    // key that opens the Weight window: two owners of one key make both
+    // ignore it. The frame's keys win; Ctrl+F4 still closes.
+    if (QMenu* menu = sub->systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            keys.removeIf(
+                [this](const QKeySequence& key) { return key.count() == 1 && isFrameShortcut(key[0]); });
+            action->setShortcuts(keys);
+        }
+    }
 
     WindowSignalHandlers handlers;
     handlers.openRequested = [this](windows::WindowId target) { showWindow(target); };

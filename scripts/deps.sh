@@ -5,11 +5,20 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
-if [ "${1:-}" = "--with-tests" ]; then
-    # clang and its runtime libraries build the libFuzzer targets; clang-tidy
-    # and cppcheck are the static checks.
-    packages+=(xvfb xauth clang libclang-rt-14-dev clang-tidy cppcheck)
-fi
+for option in "$@"; do
+    case "$option" in
+        # The tests also check the desktop file, the AppStream data and the
+        # manuals; clang and its runtime libraries build the libFuzzer
+        # targets; clang-tidy and cppcheck are the static checks.
+        --with-tests) packages+=(xvfb xauth desktop-file-utils appstream groff-base
+                                 clang libclang-rt-14-dev clang-tidy cppcheck) ;;
+        # cpack's Debian generator: dpkg-shlibdeps finds the dependencies.
+        --with-package) packages+=(dpkg-dev file) ;;
+        # bench/startup.sh and the command-line timing in bench/README.md.
+        --with-bench) packages+=(xvfb xauth xdotool time hyperfine) ;;
+        *) echo "usage: $0 [--with-tests] [--with-package] [--with-bench]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -25,8 +25,8 @@ $quick && exit 0
 
 step "sanitizer build and tests"
 # Any finding stops the process with a non-zero status; leaks are reported
-# when a test program exits. The suppressions cover the toolkit's own
-# process-lifetime allocations only (each is explained in the file).
+# when a test program exits. A suppression, should one be needed, goes into
+# tests/lsan.supp with its reason.
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"

@@ -13,6 +13,7 @@
 
 #include "tables/area_dimensions.h"
 #include "windows/category_window.h"
+#include "windows/result_box.h"
 #include "windows/twips.h"
 
 namespace windows {
@@ -187,12 +188,10 @@ void AreaDimensionsWindow::createResults()
 
         // A result box computes the results anew each time the user comes to
         // it. No maximum length: setText would cut a long result short.
-        // Read-only refuses typing, Delete, pasting and dropping alike, while
-        // the text can still be selected and copied.
         auto* result = new VisitedLineEdit(kMaxText, [this] { report(compute()); }, this);
         result->setText(QStringLiteral("0"));
         result->setObjectName(indexedName(boxBase.constData(), k));
-        result->setReadOnly(true);
+        makeResultBox(*result);
         result->setAccessibleName(QStringLiteral("Area in ") + caption);
         m_results.push_back(result);
     }

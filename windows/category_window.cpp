@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
 #include "windows/twips.h"
 
@@ -133,11 +134,9 @@ void CategoryWindow::createRows()
         const QString unitName = withoutAccelerator(fromUtf8(m_table.Unit(k).caption));
 
         // No maximum length: setText would cut a 22-character result short.
-        // Read-only refuses typing, Delete, pasting and dropping alike, while
-        // the text can still be selected and copied.
         auto* result = new SelectingLineEdit(QStringLiteral("0"), this);
         result->setObjectName(indexedName(names.results, k));
-        result->setReadOnly(true);
+        makeResultBox(*result);
         result->setAccessibleName(QStringLiteral("Value in ") + unitName);
         m_results.push_back(result);
 
@@ -230,7 +229,11 @@ void CategoryWindow::report(EvalStatus status)
 
 void CategoryWindow::Echo(std::string_view abbreviation)
 {
-    m_captionLabel->setText(fromUtf8(abbreviation));
+    const QString text = fromUtf8(abbreviation);
+    if (text == m_captionLabel->text()) return;  // every keystroke echoes the same unit
+    m_captionLabel->setText(text);
+    // The label's accessible name hides its text from a screen reader.
+    m_captionLabel->setAccessibleDescription(text);
 }
 
 void CategoryWindow::Result(int target, std::string_view text)
@@ -244,7 +247,10 @@ void CategoryWindow::Side(std::string_view text) { emit sideChanged(fromUtf8(tex
 
 void CategoryWindow::Price(int target, std::string_view text)
 {
-    m_priceLabels[static_cast<std::size_t>(target - 1)]->setText(fromUtf8(text));
+    QLabel* label = m_priceLabels[static_cast<std::size_t>(target - 1)];
+    label->setText(fromUtf8(text));
+    // The label's accessible name hides its text from a screen reader.
+    label->setAccessibleDescription(label->text());
 }
 
 // The input boxes speak of the source unit, which only a unit pick changes.

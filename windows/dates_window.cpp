@@ -36,13 +36,15 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     setObjectName(QStringLiteral("Form00"));
     setWindowTitle(QStringLiteral("Difference Between Dates"));
 
-    m_first = createCalendar("MonthView1");
-    m_second = createCalendar("MonthView2");
-    m_date1 = createLabel("Date1", "Date1");
-    m_date2 = createLabel("Date2", "Date2");
-    m_label1 = createLabel("Label1", "Label1");
-    m_label2 = createLabel("Label2", "Label2");
-    m_date3 = createLabel("Date3", "Date3");
+    // A screen reader names each control by what it holds; a label's name
+    // hides its text from it, so the text goes into the description too.
+    m_first = createCalendar("MonthView1", "First date");
+    m_second = createCalendar("MonthView2", "Second date");
+    m_date1 = createLabel("Date1", "Date1", "First date as text");
+    m_date2 = createLabel("Date2", "Date2", "Second date as text");
+    m_label1 = createLabel("Label1", "Label1", "First date sentence");
+    m_label2 = createLabel("Label2", "Label2", "Second date sentence");
+    m_date3 = createLabel("Date3", "Date3", "Difference between the dates");
 
     // A clicked day, and every other change of the date (keys, month
     // buttons, the program), bring the labels into step. Connected once the
@@ -85,10 +87,11 @@ QSize DatesWindow::sizeHint() const
             twipsToPixels(kHeightTwips - kNonClientHeightTwips, logicalDpiY())};
 }
 
-QCalendarWidget* DatesWindow::createCalendar(const char* name)
+QCalendarWidget* DatesWindow::createCalendar(const char* name, const char* accessibleName)
 {
     auto* calendar = new QCalendarWidget(this);
     calendar->setObjectName(QString::fromLatin1(name));
+    calendar->setAccessibleName(QString::fromLatin1(accessibleName));
     calendar->setDateRange(kFirstDate, kLastDate);
     calendar->setGridVisible(true);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -99,10 +102,11 @@ QCalendarWidget* DatesWindow::createCalendar(const char* name)
     return calendar;
 }
 
-QLabel* DatesWindow::createLabel(const char* name, const char* initialText)
+QLabel* DatesWindow::createLabel(const char* name, const char* initialText, const char* accessibleName)
 {
     auto* label = new QLabel(QString::fromLatin1(initialText), this);
     label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(QString::fromLatin1(accessibleName));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -113,12 +117,15 @@ engine::EvalStatus DatesWindow::checkDates()
     m_date2->setText(toQString(engine::FormatUsDate(toCivil(m_second->selectedDate()))));
     m_label1->setText(QStringLiteral("Your first date is ") + m_date1->text());
     m_label2->setText(QStringLiteral("Your second date is ") + m_date2->text());
+    for (QLabel* label : {m_date1, m_date2, m_label1, m_label2})
+        label->setAccessibleDescription(label->text());
 
     // The difference is taken from the dates as the labels show them.
     const auto first = engine::ParseUsDate(m_date1->text().toStdString());
     const auto second = engine::ParseUsDate(m_date2->text().toStdString());
     if (!first || !second) return engine::EvalStatus::InvalidOperation;
     m_date3->setText(toQString(engine::DifferenceSentence(*first, *second, m_format)));
+    m_date3->setAccessibleDescription(m_date3->text());
     return engine::EvalStatus::Ok;
 }
 

@@ -32,8 +32,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QCalendarWidget* createCalendar(const char* name);
-    QLabel* createLabel(const char* name, const char* initialText);
+    QCalendarWidget* createCalendar(const char* name, const char* accessibleName);
+    QLabel* createLabel(const char* name, const char* initialText, const char* accessibleName);
     void report(engine::EvalStatus status);
 
     const engine::NumberFormat m_format;

@@ -151,6 +151,7 @@ TEST(Convert, RefusesBadArgumentsWithUsageStatus)
         {{"temperature", "1", "2", "--price"}, "needs a price"},
         {{"temperature", "1", "2", "--colour"}, "--colour"},
         {{"days", "--tsv"}, "--tsv"},
+        {{"temperature", "1", "2", "--", "-h"}, "too many"},  // after "--", "-h" is a value
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mentions);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "table_runs.h"
+#include "tests/tables/table_checks.h"
 #include "tables/tables.h"
 
 namespace {

@@ -1,37 +1,33 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "table_runs.h"
 #include "tables/tables.h"
+#include "tests/tables/table_checks.h"
 
 namespace {
 
-using namespace engine;
-using tabrix_test::CellCase;
-using tabrix_test::Convert;
-using Writes = std::vector<std::string>;
+using namespace tabrix_test;
 
 enum Unit { kMm = 1, kCm, kIn, kFt, kYd, kM, kRd, kFur, kKm, kMi, kNmi };
 
-const UnitTable& Table() { return tables::AreaTable(); }
+const engine::UnitTable& Table() { return tables::AreaTable(); }
 
 TEST(AreaTable, GoesThroughTheSideOfTheSquare)
 {
-    const auto run = Convert(Table(), kMm, "100");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
+    const RowRun run = Convert(Table(), kMm, "100");
+    ASSERT_EQ(run.status, engine::EvalStatus::Ok);
     ASSERT_GE(run.writes.size(), 2u);
     EXPECT_EQ(run.writes[0], "side=10");
     EXPECT_EQ(run.writes[1], "sq. mm");
-    EXPECT_EQ(run.At(kMm), "100");
-    EXPECT_EQ(run.At(kCm), "1");       // (10 × 0.1)²
-    EXPECT_EQ(run.At(kM), "0.0001");   // (10 × 0.001)²
+    ExpectCells(Table(), {
+        {kMm, "100", kMm, "100"},
+        {kMm, "100", kCm, "1"},       // (10 × 0.1)²
+        {kMm, "100", kM, "0.0001"},   // (10 × 0.001)²
+    });
 }
 
 TEST(AreaTable, EachCellIsOneStepOnTheSide)
 {
-    const CellCase cases[] = {
+    ExpectCells(Table(), {
         {kFt, "4", kIn, "576"},                     // (2 × 12)²
         {kFt, "4", kYd, "0.444444444444444"},       // (2 ÷ 3)²
         {kFt, "2.50", kFt, "2.5"},                  // the source box shows the value as read
@@ -47,22 +43,17 @@ TEST(AreaTable, EachCellIsOneStepOnTheSide)
         {kMi, "1", kNmi, "0.755119709160443"},
         // Millimetres to miles uses 6.213711922e-07, unlike the distance cell.
         {kMm, "1e12", kMi, "0.386102158496049"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.source << " -> " << c.target << " of " << c.typed);
-        const auto run = Convert(Table(), c.source, c.typed);
-        ASSERT_EQ(run.status, EvalStatus::Ok);
-        EXPECT_EQ(run.At(c.target), c.text);
-    }
+    });
 }
 
 TEST(AreaTable, ValuesNotAboveZeroShowZeroEverywhereWithoutEcho)
 {
-    const Writes zeros{"1=0", "2=0", "3=0", "4=0", "5=0", "6=0", "7=0", "8=0", "9=0", "10=0", "11=0"};
+    const Writes zeros{"1=0", "2=0", "3=0", "4=0", "5=0", "6=0",
+                       "7=0", "8=0", "9=0", "10=0", "11=0"};
     for (const char* typed : {"0", "-5", "abc", ""}) {
         SCOPED_TRACE(typed);
-        const auto run = Convert(Table(), kFt, typed);
-        EXPECT_EQ(run.status, EvalStatus::Ok);
+        const RowRun run = Convert(Table(), kFt, typed);
+        EXPECT_EQ(run.status, engine::EvalStatus::Ok);
         EXPECT_EQ(run.writes, zeros);
     }
 }

@@ -1,46 +1,37 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "table_runs.h"
 #include "tables/tables.h"
+#include "tests/tables/table_checks.h"
 
 namespace {
 
-using namespace engine;
-using tabrix_test::CellCase;
-using tabrix_test::Convert;
-using tabrix_test::Price;
-using Writes = std::vector<std::string>;
+using namespace tabrix_test;
 
 enum Unit { kMm = 1, kCm, kIn, kFt, kYd, kM, kRd, kFur, kKm, kMi, kNmi };
 
-const UnitTable& Table() { return tables::DistanceTable(); }
+const engine::UnitTable& Table() { return tables::DistanceTable(); }
 
 TEST(DistanceTable, OneMileInEveryUnit)
 {
-    const auto run = Convert(Table(), kMi, "1");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
-    EXPECT_EQ(run.writes, (Writes{"mi", "1=1609344", "2=160934.4", "3=63360", "4=5280", "5=1760",
-                                  "6=1609.344", "7=320", "8=8", "9=1.609344", "10=1",
-                                  "11=0.86956521739"}));
+    ExpectWrites(Table(), {{kMi, "1", {"mi", "1=1609344", "2=160934.4", "3=63360", "4=5280",
+                                       "5=1760", "6=1609.344", "7=320", "8=8", "9=1.609344",
+                                       "10=1", "11=0.86956521739"}}});
 }
 
 TEST(DistanceTable, OneNauticalMileIs1852MetresTowardsMetricUnits)
 {
-    const auto run = Convert(Table(), kNmi, "1");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
-    EXPECT_EQ(run.At(kMm), "1852000");
-    EXPECT_EQ(run.At(kCm), "185200");
-    EXPECT_EQ(run.At(kM), "1852");
+    ExpectCells(Table(), {
+        {kNmi, "1", kMm, "1852000"},
+        {kNmi, "1", kCm, "185200"},
+        {kNmi, "1", kM, "1852"},
+    });
 }
 
 // Cells whose constants are not the reverse of their reverse cell, or which
 // use the other size of the nautical mile; each is kept as entered.
 TEST(DistanceTable, KeepsEachCellsOwnConstant)
 {
-    const CellCase cases[] = {
+    ExpectCells(Table(), {
         {kKm, "2", kNmi, "1.079913607"},        // 2 × 0.5399568035
         {kKm, "2", kMi, "1.2427423844"},        // 2 × 0.6213711922
         {kMm, "1000000", kMi, "0.6213712"},     // × 6.213712e-07, shorter than the cm row
@@ -55,22 +46,15 @@ TEST(DistanceTable, KeepsEachCellsOwnConstant)
         {kIn, "1", kNmi, "1.37241985E-05"},     // 1.15 statute miles
         {kM, "1", kNmi, "0.0005399568035"},     // 1852 m
         {kMi, "1", kNmi, "0.86956521739"},      // 1 ÷ 1.15
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.source << " -> " << c.target << " of " << c.typed);
-        const auto run = Convert(Table(), c.source, c.typed);
-        ASSERT_EQ(run.status, EvalStatus::Ok);
-        EXPECT_EQ(run.At(c.target), c.text);
-    }
+    });
 }
 
 TEST(DistanceTable, PricePerMileInEveryUnit)
 {
-    const auto run = Price(Table(), kMi, "2");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
     // Rods: 2 ÷ 320 = 0.00625, a half cent and more.
-    EXPECT_EQ(run.writes, (Writes{"1=$0.00", "2=$0.00", "3=$0.00", "4=$0.00", "5=$0.00", "6=$0.00",
-                                  "7=$0.01", "8=$0.25", "9=$1.24", "10=$2.00", "11=$2.30"}));
+    ExpectPriceWrites(Table(), {{kMi, "2", {"1=$0.00", "2=$0.00", "3=$0.00", "4=$0.00", "5=$0.00",
+                                            "6=$0.00", "7=$0.01", "8=$0.25", "9=$1.24", "10=$2.00",
+                                            "11=$2.30"}}});
 }
 
 // Price cells that multiply by whole counts or use another constant than their
@@ -78,7 +62,7 @@ TEST(DistanceTable, PricePerMileInEveryUnit)
 // other cents for these prices.
 TEST(DistanceTable, KeepsIrregularPriceCells)
 {
-    const CellCase cases[] = {
+    ExpectPrices(Table(), {
         {kIn, "1", kFt, "$12.00"},
         {kIn, "1000", kNmi, "$72864000.00"},   // ÷ 1.37241985e-05 would give $72864000.04
         {kFt, "1", kNmi, "$6072.00"},
@@ -89,26 +73,20 @@ TEST(DistanceTable, KeepsIrregularPriceCells)
         {kRd, "1", kNmi, "$368.00"},
         {kFur, "1", kNmi, "$9.20"},
         {kNmi, "1", kMi, "$0.87"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.source << " -> " << c.target << " of " << c.typed);
-        const auto run = Price(Table(), c.source, c.typed);
-        ASSERT_EQ(run.status, EvalStatus::Ok);
-        EXPECT_EQ(run.At(c.target), c.text);
-    }
+    });
 }
 
 TEST(DistanceTable, NegativePriceOnTheDiagonal)
 {
-    EXPECT_EQ(Price(Table(), kFt, "-3").At(kFt), "-$3.00");
+    ExpectPrices(Table(), {{kFt, "-3", kFt, "-$3.00"}});
 }
 
 TEST(DistanceTable, PriceBeyondTheRangeStopsAtThatLabel)
 {
     // 1e302 ÷ 5.399568035e-07 exceeds the largest double; the labels before
     // it are written.
-    const auto run = Price(Table(), kMm, "1e302");
-    EXPECT_EQ(run.status, EvalStatus::Overflow);
+    const RowRun run = Price(Table(), kMm, "1e302");
+    EXPECT_EQ(run.status, engine::EvalStatus::Overflow);
     ASSERT_EQ(run.writes.size(), 10u);
     EXPECT_EQ(run.writes.back().rfind("10=$", 0), 0u);
 }

@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "table_runs.h"
 #include "tables/tables.h"
+#include "tests/tables/table_checks.h"
 
 namespace {
 
 using namespace engine;
-using tabrix_test::CellCase;
-using tabrix_test::Convert;
-using tabrix_test::Price;
-using Writes = std::vector<std::string>;
+using namespace tabrix_test;
 
 enum Unit { kMl = 1, kL, kTsp, kTbsp, kOz, kCup, kPt, kQt, kGal, kImpOz, kImpCup, kImpPint, kImpQt, kImpGal };
 
@@ -20,16 +14,15 @@ const UnitTable& Table() { return tables::LiquidTable(); }
 
 TEST(LiquidTable, OneGallonInEveryUnit)
 {
-    const auto run = Convert(Table(), kGal, "1");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
-    EXPECT_EQ(run.writes, (Writes{"gal", "1=3785.411784", "2=3.785411784", "3=768", "4=256", "5=128",
-                                  "6=16", "7=8", "8=4", "9=1", "10=133.2278104", "11=13.32278104",
-                                  "12=6.66139052", "13=3.33069526", "14=0.832673818"}));
+    ExpectWrites(Table(), {{kGal, "1", {"gal", "1=3785.411784", "2=3.785411784", "3=768", "4=256",
+                                        "5=128", "6=16", "7=8", "8=4", "9=1", "10=133.2278104",
+                                        "11=13.32278104", "12=6.66139052", "13=3.33069526",
+                                        "14=0.832673818"}}});
 }
 
 TEST(LiquidTable, KeepsEachCellsOwnConstant)
 {
-    const CellCase cases[] = {
+    ExpectCells(Table(), {
         {kMl, "1000", kTbsp, "67.6280454"},
         {kMl, "1000", kImpGal, "0.219969"},       // the litre row has 0.219969151
         {kL, "1", kImpGal, "0.219969151"},
@@ -56,13 +49,7 @@ TEST(LiquidTable, KeepsEachCellsOwnConstant)
         {kImpQt, "1", kQt, "1.20096878"},
         {kImpGal, "1", kGal, "1.20095045"},
         {kCup, "1", kImpQt, "0.208168452"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.source << " -> " << c.target << " of " << c.typed);
-        const auto run = Convert(Table(), c.source, c.typed);
-        ASSERT_EQ(run.status, EvalStatus::Ok);
-        EXPECT_EQ(run.At(c.target), c.text);
-    }
+    });
 }
 
 // A doubling gives the same double as × 2.0, so only the rule itself shows it.
@@ -88,36 +75,28 @@ TEST(LiquidTable, DoublingCellsAddTheValueToItself)
 
 TEST(LiquidTable, PricePerGallonInEveryUnit)
 {
-    const auto run = Price(Table(), kGal, "2");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
     // Cups: 2 ÷ 16.0 is exactly half a cent above $0.12, rounded away from zero.
-    EXPECT_EQ(run.writes, (Writes{"1=$0.00", "2=$0.53", "3=$0.00", "4=$0.01", "5=$0.02", "6=$0.13",
-                                  "7=$0.25", "8=$0.50", "9=$2.00", "10=$0.02", "11=$0.15",
-                                  "12=$0.30", "13=$0.60", "14=$2.40"}));
+    ExpectPriceWrites(Table(), {{kGal, "2", {"1=$0.00", "2=$0.53", "3=$0.00", "4=$0.01", "5=$0.02",
+                                             "6=$0.13", "7=$0.25", "8=$0.50", "9=$2.00", "10=$0.02",
+                                             "11=$0.15", "12=$0.30", "13=$0.60", "14=$2.40"}}});
 }
 
 TEST(LiquidTable, PricePerPint)
 {
-    const auto run = Price(Table(), kPt, "96");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
-    const char* const expected[] = {"$1.00", "$3.00", "$6.00", "$48.00", "$96.00", "$192.00", "$768.00"};
-    for (int target = kTsp; target <= kGal; ++target)
-        EXPECT_EQ(run.At(target), expected[target - kTsp]) << "label " << target;
+    ExpectPrices(Table(), {
+        {kPt, "96", kTsp, "$1.00"},  {kPt, "96", kTbsp, "$3.00"},  {kPt, "96", kOz, "$6.00"},
+        {kPt, "96", kCup, "$48.00"}, {kPt, "96", kPt, "$96.00"},   {kPt, "96", kQt, "$192.00"},
+        {kPt, "96", kGal, "$768.00"},
+    });
 }
 
 // Two price cells divide by another constant than their conversion cell.
 TEST(LiquidTable, KeepsPriceCellsThatDifferFromTheirConversion)
 {
-    const CellCase cases[] = {
+    ExpectPrices(Table(), {
         {kCup, "1e9", kImpQt, "$4803801854.07"},   // ÷ 0.2081684529, not 0.208168452
         {kImpQt, "1000000", kQt, "$832673.82"},    // ÷ 1.20095045, not 1.20096878
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.source << " -> " << c.target << " of " << c.typed);
-        const auto run = Price(Table(), c.source, c.typed);
-        ASSERT_EQ(run.status, EvalStatus::Ok);
-        EXPECT_EQ(run.At(c.target), c.text);
-    }
+    });
 }
 
 }  // namespace

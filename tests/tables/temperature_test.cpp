@@ -1,34 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "engine/evaluate.h"
-#include "recording_sink.h"
 #include "tables/tables.h"
+#include "tests/tables/table_checks.h"
 
 namespace {
 
-using namespace engine;
-using tabrix_test::RecordingSink;
-using Writes = std::vector<std::string>;
+using namespace tabrix_test;
 
-const NumberFormat kPoint{".", ","};
+const engine::UnitTable& Temperature() { return tables::TemperatureTable(); }
 
 TEST(Evaluate, EchoesThenWritesEveryUnitInIndexOrder)
 {
-    RecordingSink sink;
-    ASSERT_EQ(Evaluate(tables::TemperatureTable(), 2, "1", kPoint, sink), EvalStatus::Ok);
-    EXPECT_EQ(sink.writes, (Writes{"*C", "1=33.8", "2=1", "3=274.16"}));
+    ExpectWrites(Temperature(), {{2, "1", {"*C", "1=33.8", "2=1", "3=274.16"}}});
 }
 
 TEST(Evaluate, TemperatureRows)
 {
-    const struct {
-        int source;
-        const char* typed;
-        Writes writes;
-    } cases[] = {
+    ExpectWrites(Temperature(), {
         {1, "32", {"*F", "1=32", "2=0", "3=273.15999992"}},
         {1, "212", {"*F", "1=212", "2=100", "3=373.16000072"}},
         {1, "-40", {"*F", "1=-40", "2=-40", "3=233.1599996"}},
@@ -40,27 +28,19 @@ TEST(Evaluate, TemperatureRows)
         {2, "1e3", {"*C", "1=1832", "2=1000", "3=1273.16"}},
         {2, " 12 ", {"*C", "1=53.6", "2=12", "3=285.16"}},
         {2, "abc", {"*C", "1=32", "2=0", "3=273.16"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        RecordingSink sink;
-        EXPECT_EQ(Evaluate(tables::TemperatureTable(), c.source, c.typed, kPoint, sink), EvalStatus::Ok);
-        EXPECT_EQ(sink.writes, c.writes);
-    }
+    });
 }
 
 TEST(Evaluate, ResultsBeyondTheRangeAreWrittenNotFaults)
 {
-    RecordingSink sink;
-    ASSERT_EQ(Evaluate(tables::TemperatureTable(), 2, "1.7e308", kPoint, sink), EvalStatus::Ok);
-    EXPECT_EQ(sink.writes, (Writes{"*C", "1=Infinity", "2=1.7E+308", "3=1.7E+308"}));
+    ExpectWrites(Temperature(), {{2, "1.7e308", {"*C", "1=Infinity", "2=1.7E+308", "3=1.7E+308"}}});
 }
 
 TEST(Evaluate, AnUnreadableTextEchoesOnly)
 {
-    RecordingSink sink;
-    EXPECT_EQ(Evaluate(tables::TemperatureTable(), 3, "1e400", kPoint, sink), EvalStatus::Overflow);
-    EXPECT_EQ(sink.writes, (Writes{"*K"}));
+    const RowRun run = Convert(Temperature(), 3, "1e400");
+    EXPECT_EQ(run.status, engine::EvalStatus::Overflow);
+    EXPECT_EQ(run.writes, Writes{"*K"});
 }
 
 }  // namespace

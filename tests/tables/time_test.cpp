@@ -1,34 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "table_runs.h"
 #include "tables/tables.h"
+#include "tests/tables/table_checks.h"
 
 namespace {
 
-using namespace engine;
-using tabrix_test::CellCase;
-using tabrix_test::Convert;
-using tabrix_test::Price;
-using Writes = std::vector<std::string>;
+using namespace tabrix_test;
 
 enum Unit { kSec = 1, kMin, kHr, kDa, kWk, kMo, kYr, kCen };
 
-const UnitTable& Table() { return tables::TimeTable(); }
+const engine::UnitTable& Table() { return tables::TimeTable(); }
 
 TEST(TimeTable, OneYearInEveryUnit)
 {
-    const auto run = Convert(Table(), kYr, "1");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
-    EXPECT_EQ(run.writes, (Writes{"yr", "1=31557600", "2=525960", "3=8766", "4=365.25",
-                                  "5=52.17857143", "6=12", "7=1", "8=0.01"}));
+    ExpectWrites(Table(), {{kYr, "1", {"yr", "1=31557600", "2=525960", "3=8766", "4=365.25",
+                                       "5=52.17857143", "6=12", "7=1", "8=0.01"}}});
 }
 
 TEST(TimeTable, KeepsEachCellsOwnOperation)
 {
-    const CellCase cases[] = {
+    ExpectCells(Table(), {
         {kDa, "1", kWk, "0.142857142857143"},  // ÷ 7.0, shown with 15 digits
         {kMo, "12", kDa, "365.25"},            // a month is 30.4375 days
         {kSec, "1", kMin, "0.0166666666666667"},
@@ -38,22 +29,15 @@ TEST(TimeTable, KeepsEachCellsOwnOperation)
         {kSec, "1000000000", kMo, "380.2570538"},
         {kSec, "1000000000", kYr, "31.68808781"},
         {kCen, "1", kSec, "3155760000"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.source << " -> " << c.target << " of " << c.typed);
-        const auto run = Convert(Table(), c.source, c.typed);
-        ASSERT_EQ(run.status, EvalStatus::Ok);
-        EXPECT_EQ(run.At(c.target), c.text);
-    }
+    });
 }
 
 TEST(TimeTable, PricePerHourInEveryUnit)
 {
-    const auto run = Price(Table(), kHr, "30");
-    ASSERT_EQ(run.status, EvalStatus::Ok);
     // Per century divides by the rounded 1.140771161e-06, hence the extra cent.
-    EXPECT_EQ(run.writes, (Writes{"1=$0.01", "2=$0.50", "3=$30.00", "4=$720.00", "5=$5040.00",
-                                  "6=$21915.00", "7=$262980.00", "8=$26298000.01"}));
+    ExpectPriceWrites(Table(), {{kHr, "30", {"1=$0.01", "2=$0.50", "3=$30.00", "4=$720.00",
+                                             "5=$5040.00", "6=$21915.00", "7=$262980.00",
+                                             "8=$26298000.01"}}});
 }
 
 }  // namespace
