@@ -14,26 +14,12 @@
 #include <QTest>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <string>
 
 #include "frame/main_frame.h"
 #include "windows/window_factory.h"
-
-namespace {
-long g_allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "support/allocation_counter.h"
 
 namespace {
 
@@ -79,10 +65,10 @@ void keystroke(benchmark::State& state, WindowId id, const char* valueBoxName, b
     bool typed = false;
     long allocations = 0;
     for (auto _ : state) {
-        const long before = g_allocations;
+        const long before = tabrix_test::AllocationCount();
         QTest::keyClick(valueBox, typed ? Qt::Key_Backspace : Qt::Key_7);
         if (paint) valueBox->window()->repaint();
-        allocations += g_allocations - before;
+        allocations += tabrix_test::AllocationCount() - before;
         typed = !typed;
     }
     reportAllocations(state, allocations);
@@ -116,12 +102,12 @@ void optionClick(benchmark::State& state, bool mouse)
     int next = 1;
     long allocations = 0;
     for (auto _ : state) {
-        const long before = g_allocations;
+        const long before = tabrix_test::AllocationCount();
         if (mouse)
             QTest::mouseClick(options[next], Qt::LeftButton);
         else
             options[next]->click();
-        allocations += g_allocations - before;
+        allocations += tabrix_test::AllocationCount() - before;
         next = 1 - next;
     }
     if (!options[1 - next]->isChecked()) state.SkipWithError("the clicks did not pick the units");
@@ -156,7 +142,7 @@ void BM_OpenAndClose(benchmark::State& state)
     }
     long allocations = 0;
     for (auto _ : state) {
-        const long before = g_allocations;
+        const long before = tabrix_test::AllocationCount();
         action->trigger();
         QCoreApplication::processEvents();
         QMdiSubWindow* sub = area->activeSubWindow();
@@ -169,7 +155,7 @@ void BM_OpenAndClose(benchmark::State& state)
         sub->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        allocations += g_allocations - before;
+        allocations += tabrix_test::AllocationCount() - before;
     }
     if (!area->subWindowList().isEmpty()) state.SkipWithError("closed windows stayed in the frame");
     reportAllocations(state, allocations);
@@ -180,14 +166,14 @@ void BM_FrameConstructAndShow(benchmark::State& state)
 {
     long allocations = 0;
     for (auto _ : state) {
-        const long before = g_allocations;
+        const long before = tabrix_test::AllocationCount();
         {
             frame::MainFrame frame;
             frame.show();
             QCoreApplication::processEvents();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        allocations += g_allocations - before;
+        allocations += tabrix_test::AllocationCount() - before;
     }
     reportAllocations(state, allocations);
 }

@@ -2,27 +2,13 @@
 // result texts the windows keep. This binary counts every global allocation.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <string_view>
 
 #include "engine/evaluate.h"
 #include "engine/price.h"
 #include "tables/tables.h"
-
-namespace {
-long g_allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "support/allocation_counter.h"
 
 namespace {
 
@@ -42,9 +28,9 @@ const char* const kTypedValues[] = {"1234.5", "-0.000125", "1e300", "&H1F", "12a
 
 TEST(Allocation, CountsTheAllocationsOfThisBinary)
 {
-    const long before = g_allocations;
+    const long before = tabrix_test::AllocationCount();
     const std::string text(100, 'x');  // beyond any short-string buffer
-    const long allocations = g_allocations - before;
+    const long allocations = tabrix_test::AllocationCount() - before;
     EXPECT_EQ(text.size(), 100u);
     EXPECT_EQ(allocations, 1);
 }
@@ -56,9 +42,9 @@ TEST(Allocation, EvaluatingARowAllocatesNothing)
             for (const NumberFormat& format : kFormats) {
                 for (const char* typed : kTypedValues) {
                     DiscardingSink sink;
-                    const long before = g_allocations;
+                    const long before = tabrix_test::AllocationCount();
                     Evaluate(*table, source, typed, format, sink);
-                    const long allocations = g_allocations - before;
+                    const long allocations = tabrix_test::AllocationCount() - before;
                     EXPECT_EQ(allocations, 0) << table->caption << " row " << source << " \"" << typed
                                               << "\" decimal \"" << format.decimal << '"';
                     EXPECT_GT(sink.writes, 0);
@@ -80,9 +66,9 @@ TEST(Allocation, PricingARowAllocatesAtMostItsLabelTexts)
         for (int source = 1; source <= int(table->size); ++source) {
             for (const char* price : prices) {
                 DiscardingSink sink;
-                const long before = g_allocations;
+                const long before = tabrix_test::AllocationCount();
                 EvaluatePrice(*table, source, price, kFormats[0], sink);
-                const long allocations = g_allocations - before;
+                const long allocations = tabrix_test::AllocationCount() - before;
                 EXPECT_LE(allocations, long(table->size))
                     << table->caption << " row " << source << " price " << price;
                 EXPECT_EQ(sink.writes, int(table->size));
