@@ -15,6 +15,7 @@ import argparse
 import os
 import random
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -188,6 +189,8 @@ def main():
     ap.add_argument("--layer", action="append", choices=sorted(LAYERS), help="only these layers")
     ap.add_argument("--build", default="build-mutate", help="build directory (default build-mutate)")
     ap.add_argument("--list", action="store_true", help="print the sample and stop")
+    ap.add_argument("--monkey-events", type=int, default=2500,
+                    help="events per seed of the monkey test (default 2500, a quarter of its own)")
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
@@ -206,11 +209,15 @@ def main():
             print("%(layer)s %(kind)s %(file)s:%(line)d: %(old)r -> %(new)r" % dict(m, line=m["line"] + 1))
         return 0
 
+    os.environ["TABRIX_MONKEY_EVENTS"] = str(args.monkey_events)
     build = os.path.join(ROOT, args.build)
     log = os.path.join(build, "mutate.log")
     os.makedirs(build, exist_ok=True)
-    env_ok = run(["cmake", "-S", ".", "-B", args.build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                  "-DTABRIX_WERROR=ON"], 600, log)
+    configure = ["cmake", "-S", ".", "-B", args.build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DTABRIX_WERROR=ON",
+                 "-DTABRIX_BENCH=OFF"]
+    if shutil.which("ccache"):
+        configure.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+    env_ok = run(configure, 600, log)
     if env_ok != 0 or run(["cmake", "--build", args.build, "-j2"], 3600, log) != 0:
         print("the unchanged tree does not build; see " + log)
         return 1
