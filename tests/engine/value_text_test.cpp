@@ -54,6 +54,9 @@ TEST(ReadValue, ReadsHexadecimalAndOctalWholeNumbers)
         {"&o777", 511},   {"&O8", 0},      {"&H1G", 1},        {"& H 1 0", 16},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
         {"&X12", 0},      {"-&H10", 0},
+        // every digit of both bases, in both cases
+        {"&H0123456789", 0x123456789}, {"&HABCDEF", 0xABCDEF}, {"&Habcdef", 0xABCDEF},
+        {"&O01234567", 01234567},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -64,6 +67,14 @@ TEST(ReadValue, ReadsHexadecimalAndOctalWholeNumbers)
     // 256 hexadecimal F's lie beyond the largest double.
     EXPECT_EQ(ReadValue("&H" + std::string(256, 'F')).status, EvalStatus::Overflow);
     EXPECT_TRUE(ReadValue("&H" + std::string(255, 'F')));
+    // 2^1023 is the largest power of two a double holds, 2^1024 is beyond;
+    // leading zeros, however many, add nothing.
+    EXPECT_EQ(ReadValue("&H8" + std::string(255, '0')).value, std::ldexp(1.0, 1023));
+    EXPECT_EQ(ReadValue("&H1" + std::string(256, '0')).status, EvalStatus::Overflow);
+    EXPECT_EQ(ReadValue("&O1" + std::string(341, '0')).value, std::ldexp(1.0, 1023));
+    EXPECT_EQ(ReadValue("&O2" + std::string(341, '0')).status, EvalStatus::Overflow);
+    EXPECT_EQ(ReadValue("&H1" + std::string(5000, '0')).status, EvalStatus::Overflow);
+    EXPECT_EQ(ReadValue("&H" + std::string(5000, '0') + "1F").value, 31.0);
 }
 
 TEST(ReadValue, FailsOnlyBeyondTheDoubleRange)

@@ -1,12 +1,13 @@
 // Every fixed text the user reads, as the running program shows it: window
 // captions, prompts, option captions with their "&", abbreviations, the
 // composite-area windows' units and results, the frame's menus, shortcuts and
-// toolbar, the About box. The texts and the expected area results are kept in
+// toolbar, the About box, the status bar's words for a fault. The texts and the expected area results are kept in
 // tests/data/texts.tsv, written down apart from the program's tables; controls
 // are found by their object names.
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
@@ -16,6 +17,7 @@
 
 #include "frame/about_form.h"
 #include "frame/main_frame.h"
+#include "windows/category_window.h"
 #include "windows/window_id.h"
 
 namespace {
@@ -121,6 +123,20 @@ private slots:
             for (const QAction* action : bar->actions())
                 keys << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
             QCOMPARE(keys.join(u','), fields[3]);
+        } else if (kind == QLatin1String("status")) {
+            QCOMPARE(fields.size(), 5);
+            auto* child = qobject_cast<windows::CategoryWindow*>(w->findChild<QWidget*>(fields[2]));
+            QVERIFY(child);
+            const QMap<QString, engine::EvalStatus> statuses{{QStringLiteral("Overflow"), engine::EvalStatus::Overflow},
+                                                             {QStringLiteral("DivideByZero"), engine::EvalStatus::DivideByZero},
+                                                             {QStringLiteral("InvalidOperation"), engine::EvalStatus::InvalidOperation}};
+            QVERIFY(statuses.contains(fields[3]));
+            emit child->evaluationFailed(statuses[fields[3]]);
+            const auto* message = w->findChild<QLabel*>(QStringLiteral("EvaluationMessage"));
+            QVERIFY(message);
+            QCOMPARE(message->text(), fields[4]);
+            emit child->evaluationSucceeded();
+            QCOMPARE(message->text(), QString());
         } else if (kind == QLatin1String("dimensions")) {
             QCOMPARE(fields.size(), 2 + 6 + 9 + 10);
             const QString base = fieldBase(*w);

@@ -1,0 +1,207 @@
+// What the user sees of a few behaviours no other test looks at from the
+// outside: the boxes after a fault, the rows of the composite-area fields, the
+// keys left in a child window's system menu, help coming to the front and the
+// About box's OK button. Controls are found by their object names.
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "frame/about_form.h"
+#include "frame/help_viewer.h"
+#include "frame/main_frame.h"
+#include "windows/descriptors.h"
+
+using windows::WindowId;
+
+namespace {
+
+QString indexed(const char* base, int k) { return QString::fromLatin1(base) + u'(' + QString::number(k) + u')'; }
+
+QStringList textsOf(QWidget& w, const char* base, int n)
+{
+    QStringList texts;
+    for (int k = 1; k <= n; ++k) {
+        const QObject* o = w.findChild<QObject*>(indexed(base, k));
+        texts << (o ? o->property("text").toString() : QStringLiteral("(missing)"));
+    }
+    return texts;
+}
+
+QSet<QKeySequence> keysOf(const QList<QAction*>& actions)
+{
+    QSet<QKeySequence> keys;
+    for (const QAction* action : actions)
+        for (const QKeySequence& key : action->shortcuts())
+            keys.insert(key);
+    return keys;
+}
+
+}  // namespace
+
+class TestUserView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QApplication::setActiveWindow(nullptr); }
+
+    // After a value or price beyond the range of a double, every box and
+    // label keeps the text it had; none is blanked.
+    void boxesKeepTheirTextsAfterAFault_data()
+    {
+        QTest::addColumn<int>("window");
+        for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
+            QTest::newRow(d.caption) << int(d.id);
+    }
+
+    void boxesKeepTheirTextsAfterAFault()
+    {
+        QFETCH(int, window);
+        const auto id = static_cast<WindowId>(window);
+        const windows::WindowDescriptor* d = nullptr;
+        for (const windows::WindowDescriptor& each : windows::categoryDescriptors())
+            if (each.id == id)
+                d = &each;
+        QVERIFY(d);
+        const int n = int(d->table().size);
+
+        frame::MainFrame frame;
+        frame.showWindow(id);
+        QWidget* w = frame.findChild<QWidget*>(QString::fromLatin1(d->objectName));
+        QVERIFY(w);
+        auto* value = w->findChild<QLineEdit*>(QString::fromLatin1(d->names.valueBox));
+        QVERIFY(value);
+        value->setText(QStringLiteral("7"));
+        QLineEdit* price = d->names.priceBox ? w->findChild<QLineEdit*>(QString::fromLatin1(d->names.priceBox)) : nullptr;
+        if (price)
+            price->setText(QStringLiteral("3"));
+        const QStringList results = textsOf(*w, d->names.results, n);
+        QVERIFY(!results.contains(QStringLiteral("(missing)")));
+        QCOMPARE(results.count(QString()), 0);
+        const QStringList prices = price ? textsOf(*w, d->names.priceLabels, n) : QStringList();
+
+        value->setText(QStringLiteral("1e400"));
+        QCOMPARE(textsOf(*w, d->names.results, n), results);
+        auto* message = frame.findChild<QLabel*>(QStringLiteral("EvaluationMessage"));
+        QVERIFY(message);
+        QCOMPARE(message->text(), QStringLiteral("%1: The number is too large to compute.").arg(QString::fromLatin1(d->caption)));
+        if (price) {
+            price->setText(QStringLiteral("1e400"));
+            QCOMPARE(textsOf(*w, d->names.priceLabels, n), prices);
+            QVERIFY(prices.contains(QStringLiteral("$3.00")));
+        }
+    }
+
+    // The length fields stand side by side on one row, the width fields on
+    // the row below, each width field under its length field.
+    void areaFieldsStandOnTheirRows_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("Area - Metric") << int(WindowId::AreaMetric) << QStringLiteral("TextS1");
+        QTest::newRow("Area - Standard") << int(WindowId::AreaStandard) << QStringLiteral("TextT1");
+    }
+
+    void areaFieldsStandOnTheirRows()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, fields);
+        frame::MainFrame frame;
+        frame.show();
+        frame.showWindow(static_cast<WindowId>(window));
+        QList<QLineEdit*> f;
+        for (int k = 1; k <= 6; ++k) {
+            f << frame.findChild<QLineEdit*>(indexed(fields.toLatin1().constData(), k));
+            QVERIFY(f.last());
+            QVERIFY(f.last()->isVisible());
+        }
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(f[k]->y(), f[0]->y());
+            QCOMPARE(f[k + 3]->y(), f[3]->y());
+            QCOMPARE(f[k + 3]->x(), f[k]->x());
+            if (k > 0)
+                QVERIFY(f[k]->x() >= f[k - 1]->geometry().right());
+        }
+        QVERIFY(f[3]->y() >= f[0]->geometry().bottom());
+        for (int k = 7; k <= 9; ++k)
+            QVERIFY(!frame.findChild<QLineEdit*>(indexed(fields.toLatin1().constData(), k))->isVisible());
+    }
+
+    // A child window's system menu keeps its own keys (Ctrl+F4 closes it)
+    // and gives up only those the frame's menus use.
+    void systemMenuKeepsItsOwnKeys()
+    {
+        frame::MainFrame frame;
+        frame.showWindow(WindowId::Distance);
+        auto* sub = frame.findChild<QMdiArea*>()->activeSubWindow();
+        QVERIFY(sub && sub->systemMenu());
+
+        QMdiSubWindow plain;  // the keys such a menu has of itself
+        QSet<QKeySequence> expected = keysOf(plain.systemMenu()->actions());
+        QVERIFY(expected.contains(QKeySequence(Qt::CTRL | Qt::Key_F4)));
+        QList<QAction*> frameCommands;
+        for (QMenu* menu : frame.findChildren<QMenu*>())
+            if (menu->objectName() == QLatin1String("mf") || menu->objectName() == QLatin1String("mhelp"))
+                frameCommands << menu->actions();
+        const QSet<QKeySequence> frameKeys = keysOf(frameCommands);
+        QVERIFY(frameKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_D)));
+        QVERIFY(frameKeys.contains(QKeySequence(Qt::Key_F12)));
+        expected.subtract(frameKeys);
+        QCOMPARE(keysOf(sub->systemMenu()->actions()), expected);
+    }
+
+    // Asking for help again brings the viewer back to the front, also from
+    // behind the frame and when minimized.
+    void helpComesToTheFront()
+    {
+        frame::MainFrame frame;
+        frame.show();
+        QAction* contents = frame.findChild<QAction*>(QStringLiteral("quorvelhelp"));
+        QVERIFY(contents);
+        contents->trigger();
+        auto* viewer = frame.findChild<frame::HelpViewer*>(QStringLiteral("HelpViewer"));
+        QVERIFY(viewer);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        contents->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+
+        viewer->showMinimized();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        contents->trigger();
+        QVERIFY(!viewer->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+    }
+
+    // OK stands inside the box, clear of the other controls, and hides it.
+    void aboutOkStandsInTheBoxAndHidesIt()
+    {
+        frame::MainFrame frame;
+        frame.findChild<QAction*>(QStringLiteral("mfabout"))->trigger();
+        frame::AboutForm* about = frame.aboutForm();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        auto* ok = about->findChild<QPushButton*>(QStringLiteral("butAboutOKR"));
+        QVERIFY(ok && ok->isVisible());
+        QVERIFY(about->rect().contains(ok->geometry()));
+        QVERIFY(ok->width() > 20 && ok->height() > 10);
+        for (const QWidget* other : about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == ok || !other->isVisible() || other->objectName().isEmpty())
+                continue;
+            QVERIFY2(!other->geometry().intersects(ok->geometry()), qPrintable(other->objectName()));
+        }
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!about->isVisible());
+    }
+};
+
+QTEST_MAIN(TestUserView)
+#include "user_view_test.moc"
