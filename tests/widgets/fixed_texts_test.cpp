@@ -86,7 +86,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("fields");
         const QStringList lines = dataLines();
-        QVERIFY2(lines.size() > 300, "tests/data/texts.tsv is missing or cut short");
+        QVERIFY2(lines.size() > 800, "tests/data/texts.tsv is missing or cut short");
         int number = 0;
         for (const QString& line : lines) {
             const QStringList f = line.split(u'\t');
@@ -112,6 +112,8 @@ private slots:
             QVERIFY2(!objects.isEmpty(), qPrintable("no control " + fields[2]));
             for (const QObject* object : objects)  // a menu and its menu action
                 QCOMPARE(shownText(object), fields[3]);
+        } else if (kind == QLatin1String("control")) {
+            QVERIFY2(!w->findChildren<QObject*>(fields[2]).isEmpty(), qPrintable("no control " + fields[2]));
         } else if (kind == QLatin1String("shortcut")) {
             const auto* action = w->findChild<QAction*>(fields[2]);
             QVERIFY2(action, qPrintable("no action " + fields[2]));
