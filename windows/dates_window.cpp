@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 
 #include "engine/civil_date.h"
 #include "windows/twips.h"
@@ -31,10 +30,11 @@ QString toQString(const std::string& text) { return QString::fromStdString(text)
 }  // namespace
 
 DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
-    : QWidget(parent), m_format(format)
+    : ChildWindow(parent), m_format(format)
 {
     setObjectName(QStringLiteral("Form00"));
     setWindowTitle(QStringLiteral("Difference Between Dates"));
+    setPreferredPlaceTwips({kLeftTwips, kTopTwips});
 
     // A screen reader names each control by what it holds; a label's name
     // hides its text from it, so the text goes into the description too.
@@ -127,24 +127,6 @@ engine::EvalStatus DatesWindow::checkDates()
     m_date3->setText(toQString(engine::DifferenceSentence(*first, *second, m_format)));
     m_date3->setAccessibleDescription(m_date3->text());
     return engine::EvalStatus::Ok;
-}
-
-void DatesWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // The window opens near the top left corner of the frame's client area,
-    // not where the frame would place a new child window.
-    if (m_placed) return;
-    m_placed = true;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->move(twipsToPixels(kLeftTwips, logicalDpiX()), twipsToPixels(kTopTwips, logicalDpiY()));
-}
-
-void DatesWindow::report(engine::EvalStatus status)
-{
-    m_lastStatus = status;
-    if (status != engine::EvalStatus::Ok) emit evaluationFailed(status);
-    else emit evaluationSucceeded();
 }
 
 }  // namespace windows
