@@ -1,7 +1,6 @@
 #include "windows/area_dimensions_window.h"
 
 #include <QEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 
 #include "tables/area_dimensions.h"
 #include "windows/control_text.h"
+#include "windows/decoration.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
 
@@ -73,17 +73,8 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
 
     // The frame and the shape come first so that they lie beneath the rest;
     // then, in tab order, the six fields, the result boxes and the buttons.
-    auto* shape = new QFrame(this);
-    shape->setObjectName(controlName("Shape", m_d.letter, 1));
-    shape->setFrameShape(QFrame::Box);
-    shape->setFrameShadow(QFrame::Plain);
-    m_shape = shape;
-
-    auto* frame = new QFrame(this);
-    frame->setObjectName(controlName("Frame", m_d.letter));
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
-    m_frame = frame;
+    m_shape = createShape(this, controlName("Shape", m_d.letter, 1));
+    m_frame = createRowFrame(this, controlName("Frame", m_d.letter));
 
     createInputs();
     createResults();
@@ -101,11 +92,11 @@ void AreaDimensionsWindow::createInputs()
 
     auto* lengthLabel = new QLabel(QStringLiteral("Enter a Length"), this);
     lengthLabel->setObjectName(controlName("Label", m_d.letter, 3));
-    m_lengthLabel = lengthLabel;
+    m_inputLabels[0] = lengthLabel;
 
     auto* widthLabel = new QLabel(QStringLiteral("Enter a Width"), this);
     widthLabel->setObjectName(controlName("Label", m_d.letter, 4));
-    m_widthLabel = widthLabel;
+    m_inputLabels[1] = widthLabel;
 
     const QByteArray base = controlName("Text", m_d.letter, 1).toLatin1();
     for (int k = 1; k <= engine::kDimensionBoxes; ++k) {
@@ -159,13 +150,13 @@ void AreaDimensionsWindow::createButtons()
     auto* back = new QPushButton(QStringLiteral("Back to &Area"), this);
     back->setObjectName(controlName("Cmd", m_d.letter, 1));
     connect(back, &QPushButton::clicked, this, [this] { requestWindow(WindowId::Area); });
-    m_backButton = back;
+    m_buttons[0] = back;
 
     auto* other = new QPushButton(QString::fromLatin1(m_d.secondButton), this);
     other->setObjectName(controlName("Cmd", m_d.letter, 2));
     const WindowId target = m_d.secondTarget;
     connect(other, &QPushButton::clicked, this, [this, target] { requestWindow(target); });
-    m_otherButton = other;
+    m_buttons[1] = other;
 }
 
 void AreaDimensionsWindow::changeEvent(QEvent* event)
@@ -182,7 +173,7 @@ TwipsGrid AreaDimensionsWindow::fittedGrid() const
     TwipsGrid grid(*this);
     grid.fitAcross(m_heading->sizeHint().width(), clientWidth - kFrameLeft - kFieldLefts[0]);
     grid.fitDown(m_heading->sizeHint().height(), kHeadingHeight);
-    for (const QWidget* label : {m_lengthLabel, m_widthLabel}) {
+    for (const QWidget* label : m_inputLabels) {
         grid.fitAcross(label->sizeHint().width(), kFieldLefts[0] - kInputLabelLeft - 30);
         grid.fitDown(label->sizeHint().height(), kInputLabelHeight);
     }
@@ -190,7 +181,7 @@ TwipsGrid AreaDimensionsWindow::fittedGrid() const
         grid.fitAcross(label->sizeHint().width(), kResultLeft - kRowLabelLeft - 30);
         grid.fitDown(label->sizeHint().height(), kRowLabelHeight);
     }
-    for (const QWidget* button : {m_backButton, m_otherButton}) {
+    for (const QWidget* button : m_buttons) {
         grid.fitAcross(button->sizeHint().width(), kButtonWidth);
         grid.fitDown(button->sizeHint().height(), kButtonHeight);
     }
@@ -221,10 +212,11 @@ void AreaDimensionsWindow::layOut()
     m_shape->setGeometry(rect(kFrameLeft, 240, frameWidth, 1005));
     m_heading->setGeometry(rect(kFieldLefts[0], kHeadingTop,
                                 frameWidth + kFrameLeft - kFieldLefts[0], kHeadingHeight));
-    m_lengthLabel->setGeometry(
-        rect(kInputLabelLeft, 570, kFieldLefts[0] - kInputLabelLeft - 30, kInputLabelHeight));
-    m_widthLabel->setGeometry(
-        rect(kInputLabelLeft, 930, kFieldLefts[0] - kInputLabelLeft - 30, kInputLabelHeight));
+    const int inputLabelTops[] = {570, 930};
+    for (std::size_t row = 0; row < m_inputLabels.size(); ++row)
+        m_inputLabels[row]->setGeometry(rect(kInputLabelLeft, inputLabelTops[row],
+                                             kFieldLefts[0] - kInputLabelLeft - 30,
+                                             kInputLabelHeight));
     for (int k = 1; k <= engine::kDimensionFields; ++k)
         m_boxes[std::size_t(k - 1)]->setGeometry(
             rect(kFieldLefts[(k - 1) % 3], k <= 3 ? 540 : 900, kFieldWidth, kBoxHeight));
@@ -237,8 +229,9 @@ void AreaDimensionsWindow::layOut()
             kRowLabelLeft, top + 15, kResultLeft - kRowLabelLeft - 30, kRowLabelHeight));
         m_results[std::size_t(k - 1)]->setGeometry(rect(kResultLeft, top, resultWidth, kBoxHeight));
     }
-    m_backButton->setGeometry(rect(170, kButtonTop, kButtonWidth, kButtonHeight));
-    m_otherButton->setGeometry(rect(2160, kButtonTop, kButtonWidth, kButtonHeight));
+    const int buttonLefts[] = {170, 2160};
+    for (std::size_t k = 0; k < m_buttons.size(); ++k)
+        m_buttons[k]->setGeometry(rect(buttonLefts[k], kButtonTop, kButtonWidth, kButtonHeight));
 
     m_clientSize = grid.size(clientWidth, clientHeight);
     updateGeometry();

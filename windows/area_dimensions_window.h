@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "engine/area_dimensions.h"
@@ -70,10 +71,8 @@ private:
     QWidget* m_shape = nullptr;
     QWidget* m_frame = nullptr;
     QWidget* m_heading = nullptr;
-    QWidget* m_lengthLabel = nullptr;
-    QWidget* m_widthLabel = nullptr;
-    QWidget* m_backButton = nullptr;
-    QWidget* m_otherButton = nullptr;
+    std::array<QWidget*, 2> m_inputLabels{};  // "Enter a Length", "Enter a Width"
+    std::array<QWidget*, 2> m_buttons{};      // back to Area, the other area window
     QSize m_clientSize;
     // While compute() applies a run's texts: the engine has already run the
     // nested computations those writes start.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "windows/decoration.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
 #include "windows/twips.h"
@@ -48,41 +49,42 @@ void CategoryWindow::createTopLine()
 {
     const ControlNames& names = m_descriptor.names;
 
-    m_shape = new QFrame(this);
-    m_shape->setObjectName(QString::fromLatin1(names.shape));
-    m_shape->setFrameShape(QFrame::Box);
-    m_shape->setFrameShadow(QFrame::Plain);
+    m_shape = createShape(this, QString::fromLatin1(names.shape));
 
-    m_prompt = new QLabel(QStringLiteral("Enter a Value..."), this);
-    m_prompt->setObjectName(QString::fromLatin1(names.prompt));
-
-    m_valueBox = new SelectingLineEdit(QStringLiteral("0"), this);
-    m_valueBox->setObjectName(QString::fromLatin1(names.valueBox));
-    m_valueBox->setMaxLength(kValueMaxLength);
-    m_prompt->setBuddy(m_valueBox);
+    m_prompt = createLabel(QStringLiteral("Enter a Value..."), names.prompt);
+    m_valueBox = createTypedBox(*m_prompt, names.valueBox, kValueMaxLength);
 
     m_captionLabel = new QLabel(QStringLiteral("?"), this);
     m_captionLabel->setObjectName(QString::fromLatin1(names.captionLabel));
     m_captionLabel->setAccessibleName(QStringLiteral("Selected unit"));
 
     if (!m_descriptor.price) return;
-    m_priceHeading = new QLabel(QStringLiteral("Price per Unit"), this);
-    m_priceHeading->setObjectName(QString::fromLatin1(names.priceHeading));
+    m_priceHeading = createLabel(QStringLiteral("Price per Unit"), names.priceHeading);
+    m_priceBox = createTypedBox(*m_priceHeading, names.priceBox, kPriceMaxLength);
+}
 
-    m_priceBox = new SelectingLineEdit(QStringLiteral("0"), this);
-    m_priceBox->setObjectName(QString::fromLatin1(names.priceBox));
-    m_priceBox->setMaxLength(kPriceMaxLength);
-    m_priceHeading->setBuddy(m_priceBox);
+QLabel* CategoryWindow::createLabel(const QString& text, const char* name)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+// A box the user types into, starting at "0", named by the label before it.
+SelectingLineEdit* CategoryWindow::createTypedBox(QLabel& label, const char* name, int maxLength)
+{
+    auto* box = new SelectingLineEdit(QStringLiteral("0"), this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(maxLength);
+    label.setBuddy(box);
+    return box;
 }
 
 void CategoryWindow::createRows()
 {
     const ControlNames& names = m_descriptor.names;
 
-    m_frame = new QFrame(this);
-    m_frame->setObjectName(QString::fromLatin1(names.frame));
-    m_frame->setFrameShape(QFrame::StyledPanel);
-    m_frame->setFrameShadow(QFrame::Sunken);
+    m_frame = createRowFrame(this, QString::fromLatin1(names.frame));
 
     for (int k = 1; k <= unitCount(); ++k) {
         const engine::UnitDef& unit = m_table.Unit(k);

@@ -61,6 +61,8 @@ protected:
 
 private:
     void createTopLine();
+    QLabel* createLabel(const QString& text, const char* name);
+    SelectingLineEdit* createTypedBox(QLabel& label, const char* name, int maxLength);
     void createRows();
     void connectHandlers();
     struct Widths {

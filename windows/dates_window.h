@@ -28,12 +28,14 @@ private:
     QLabel* createLabel(const char* name, const char* initialText, const char* accessibleName);
 
     const engine::NumberFormat m_format;
-    QCalendarWidget* m_first = nullptr;
-    QCalendarWidget* m_second = nullptr;
-    QLabel* m_date1 = nullptr;
-    QLabel* m_date2 = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
+    // A calendar and the two labels that speak of its date.
+    struct Side {
+        QCalendarWidget* calendar = nullptr;  // MonthView1, MonthView2
+        QLabel* date = nullptr;               // Date1, Date2
+        QLabel* sentence = nullptr;           // Label1, Label2
+    };
+    Side m_first;
+    Side m_second;
     QLabel* m_date3 = nullptr;
 };
 
