@@ -120,6 +120,8 @@ def code_mutants(path, lines, rng):
         if not is_code(line):
             continue
         code = STRING.sub(lambda m: '"' + " " * len(m.group(1)) + '"', line)
+        if "//" in code:  # a trailing comment is no code
+            code = code[:code.index("//")] + " " * (len(code) - code.index("//"))
         if "#include" in code or "template" in code:
             continue
         for pattern, repl in OPERATORS:
