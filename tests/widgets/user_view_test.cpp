@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "frame/about_form.h"
@@ -49,7 +50,12 @@ class TestUserView : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QApplication::setActiveWindow(nullptr); }
+    void init()
+    {
+        QApplication::setActiveWindow(nullptr);
+        // A handler connected to a control the window lacks is lost silently.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^QObject::connect")));
+    }
 
     // After a value or price beyond the range of a double, every box and
     // label keeps the text it had; none is blanked.
