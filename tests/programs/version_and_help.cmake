@@ -4,17 +4,20 @@
 # DISPLAY), so a program that starts its windows fails; the last row checks
 # that this is so.
 #
+cmake_policy(SET CMP0007 NEW)  # an empty field is a field
+
 # Called with -DTABRIX=path (empty without the desktop program),
 # -DCONVERT=path and -DVERSION=x.y.
 
 set(rows
     # program | arguments (,-separated) | status | standard output | standard error
+    # (no field holds a "|" or a ";": they separate fields and list items)
     "CONVERT|--version|0|^tabrix-convert ${VERSION}\n$|^$"
     "CONVERT|--help|0|^Usage: tabrix-convert .*\n  --version +show the version\n|^$"
     "CONVERT|temperature,1,1,--version|0|^tabrix-convert ${VERSION}\n$|^$"
     "CONVERT|--versions|2|^$|unknown option \"--versions\""
     "TABRIX|--version|0|^tabrix ${VERSION}\n$|^$"
-    "TABRIX|--help|0|^Usage: tabrix \\[--help \\| --version\\]\n.*  --version  show the version and exit\n$|^$"
+    "TABRIX|--help|0|^Usage: tabrix \\[--help . --version\\]\n.*  --version  show the version and exit\n$|^$"
     "TABRIX|-style,fusion,--version|0|^tabrix ${VERSION}\n$|^$"
     "TABRIX||!0|^$|display")
 
