@@ -8,6 +8,7 @@
 
 #include "engine/status.h"
 #include "engine/value_text.h"
+#include "windows/child_window.h"
 #include "windows/window_id.h"
 
 class QLabel;
@@ -22,7 +23,8 @@ class AboutForm;
 struct WindowCommand;
 
 // Creates a child window; the frame uses windows::createWindow, tests their own.
-using WindowFactory = std::function<QWidget*(windows::WindowId, const engine::NumberFormat&, QWidget*)>;
+using WindowFactory =
+    std::function<windows::ChildWindow*(windows::WindowId, const engine::NumberFormat&, QWidget*)>;
 
 // The program's frame `Quorvel`: a work area for the child windows, with the
 // File and Help menus and the toolbar that open them. Each child window exists
@@ -55,8 +57,11 @@ private:
     void createFrameCommands();
     void placeOnScreen();
     QMdiSubWindow* createSubWindow(windows::WindowId id);
-    void reportFailure(QWidget* window, engine::EvalStatus status);
-    void clearFailure(QWidget* window);
+    // Where a sub-window stands when the frame has just created it: the place
+    // its window asks for, if any; otherwise the work area's own placement.
+    void placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow& window);
+    void reportFailure(const windows::ChildWindow* window, engine::EvalStatus status);
+    void clearFailure(const windows::ChildWindow* window);
     bool showMenuItemHelp(QMenu* menu);
     bool isFrameShortcut(const QKeyCombination& key) const;
 
@@ -69,7 +74,7 @@ private:
     QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
-    QPointer<QWidget> m_failedWindow;  // whose failure the status bar shows
+    QPointer<const windows::ChildWindow> m_failedWindow;  // whose failure the status bar shows
 };
 
 }  // namespace frame
