@@ -11,6 +11,7 @@
 #include "engine/evaluate.h"
 #include "engine/price.h"
 #include "tables/tables.h"
+#include "tabrix/version.h"
 
 namespace cli {
 
@@ -21,7 +22,7 @@ constexpr std::string_view kUsage =
     "       tabrix-convert area-metric LKM LM LCM WKM WM WCM [--tsv]\n"
     "       tabrix-convert area-standard LMI LYD LIN WMI WYD WIN [--tsv]\n"
     "       tabrix-convert days MM/DD/YYYY MM/DD/YYYY\n"
-    "       tabrix-convert --list | --help\n";
+    "       tabrix-convert --list | --help | --version\n";
 
 constexpr std::string_view kHelp =
     "Shows a value given in one unit in every unit of its category, as the\n"
@@ -38,6 +39,7 @@ constexpr std::string_view kHelp =
     "  --price PRICE  price per one FROM unit (Distance, Liquid, Time and Weight)\n"
     "  --tsv          one line per unit: number, tab, result [, tab, price]\n"
     "  --list         list the categories and their units\n"
+    "  --version      show the version\n"
     "\n"
     "Subcommands:\n"
     "  area-metric    area of a rectangle from a length and a width given in\n"
@@ -247,6 +249,9 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
             optionsEnded = true;
         } else if (arg == "--help") {
             out << kUsage << '\n' << kHelp;
+            return kExitOk;
+        } else if (arg == "--version") {
+            out << "tabrix-convert " << tabrix::kVersion << '\n';
             return kExitOk;
         } else if (arg == "--list") {
             ListCategories(out);

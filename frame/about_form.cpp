@@ -13,6 +13,7 @@
 #include "frame/help_dialog.h"
 #include "frame/resources.h"
 #include "frame/screen_geometry.h"
+#include "tabrix/version.h"
 
 namespace frame {
 
@@ -43,7 +44,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     nameFont.setBold(true);
     productName->setFont(nameFont);
 
-    auto* version = new QLabel(QStringLiteral("Version 8.0"), this);
+    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(tabrix::kVersion), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
     auto* description = new QLabel(tr("Shows a measure in every unit of its kind: "

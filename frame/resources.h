@@ -10,7 +10,7 @@ namespace frame {
 void initFrameResources();
 
 // The picture `name` ("distance") of the toolbar's image set, drawn to scale
-// at any size.
+// at any size when that size is first shown.
 QIcon frameIcon(const char* name);
 
 // The program's logo.

@@ -3,19 +3,21 @@
 # any is missing. Needs root or sudo.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
-          libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+# What a plain configure needs: the two programs.
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev)
 for option in "$@"; do
     case "$option" in
         # The tests also check the desktop file, the AppStream data and the
         # manuals; clang and its runtime libraries build the libFuzzer
-        # targets; clang-tidy and cppcheck are the static checks.
-        --with-tests) packages+=(xvfb xauth desktop-file-utils appstream groff-base
-                                 clang libclang-rt-14-dev clang-tidy cppcheck) ;;
+        # targets; clang-format, clang-tidy and cppcheck are the static
+        # checks. The test command builds the benchmarks too.
+        --with-tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev
+                                 xvfb xauth desktop-file-utils appstream groff-base
+                                 clang libclang-rt-14-dev clang-format clang-tidy cppcheck) ;;
         # cpack's Debian generator: dpkg-shlibdeps finds the dependencies.
         --with-package) packages+=(dpkg-dev file) ;;
         # bench/startup.sh and the command-line timing in bench/README.md.
-        --with-bench) packages+=(xvfb xauth xdotool time hyperfine) ;;
+        --with-bench) packages+=(libbenchmark-dev xvfb xauth xdotool time hyperfine) ;;
         *) echo "usage: $0 [--with-tests] [--with-package] [--with-bench]" >&2; exit 2 ;;
     esac
 done

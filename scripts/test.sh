@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything warning-free and runs every test:
-#   1. the normal build (build/),
+#   0. the static checks: cppcheck and the formatting first, clang-tidy after
+#      the normal build (scripts/lint.sh),
+#   1. the normal build with the tests and the benchmarks (build/),
 #   2. the same tests under AddressSanitizer, LeakSanitizer and UBSan (build-asan/),
 #   3. a bounded run of every libFuzzer target (build-fuzz/, clang).
 # `scripts/test.sh --quick` runs only the first.
@@ -14,14 +16,18 @@ step() { printf '\n=== %s (%ss so far)\n' "$1" "$SECONDS"; }
 
 scripts/deps.sh --with-tests
 
-step "cppcheck"
-scripts/lint.sh --cppcheck
+step "cppcheck and formatting"
+scripts/lint.sh --cppcheck --format
 
 step "normal build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABRIX_WERROR=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABRIX_WERROR=ON \
+      -DBUILD_TESTING=ON -DTABRIX_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 $quick && exit 0
+
+step "clang-tidy"
+scripts/lint.sh --tidy
 
 step "sanitizer build and tests"
 # Any finding stops the process with a non-zero status; leaks are reported
@@ -31,13 +37,14 @@ export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_retur
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABRIX_WERROR=ON \
-      -DTABRIX_SANITIZE=ON -DTABRIX_BENCH=OFF
+      -DBUILD_TESTING=ON -DTABRIX_SANITIZE=ON -DTABRIX_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
 step "fuzz targets, bounded runs"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABRIX_WERROR=ON \
-      -DCMAKE_CXX_COMPILER=clang++ -DTABRIX_FUZZ=ON -DTABRIX_GUI=OFF -DTABRIX_BENCH=OFF
+      -DCMAKE_CXX_COMPILER=clang++ -DTABRIX_FUZZ=ON -DTABRIX_GUI=OFF -DTABRIX_BENCH=OFF \
+      -DBUILD_TESTING=OFF
 cmake --build build-fuzz -j"$jobs" --target fuzz_targets
 ctest --test-dir build-fuzz -L fuzz --output-on-failure -j"$jobs"
 

@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"sq. Millimeter&s", "sq. mm"},
     {"sq. &Centimeters", "sq. cm"},
@@ -58,6 +59,7 @@ constexpr ConversionRule kRules[11][11] = {
         Cell(Mul(6076.115486)), Cell(Mul(2025.371829)), Cell(Mul(1852.0)), Cell(Mul(368.0)),
         Cell(Mul(9.2)), Cell(Mul(1.852)), Cell(Mul(1.150779448)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeSquareSideTable("Area", kUnits, kCells);

@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"Grams/Liter", "g/l"},
     {"Grams/Cubic Meter", "g/m3"},
@@ -84,6 +85,7 @@ constexpr ConversionRule kRules[12][12] = {
      Cell(Mul(177.448575619319)), Cell(Mul(0.048010975477)), Cell(Mul(82.962968982269)),
      Cell(Mul(2239.99977086965)), Cell(Mul(11.0905359762074)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeTable("Density", kUnits, kCells);

@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"Millimeter&s", "mm"},
     {"&Centimeters", "cm"},
@@ -98,6 +99,7 @@ constexpr ConversionRule kPrices[11][11] = {
         Cell(Div(6076.115486)), Cell(Div(2025.371829)), Cell(Div(1852.0)), Cell(Div(368.0)),
         Cell(Div(9.2)), Cell(Div(1.852)), Cell(Div(1.150779448)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 static_assert(IsComplete(kPrices), "a cell is missing from the price matrix");
 constexpr auto kCells = Flatten(kRules);

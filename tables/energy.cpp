@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"&Joules", "J"},
     {"Foot &Pound Force", "ft/lbf"},
@@ -86,6 +87,7 @@ constexpr ConversionRule kRules[12][12] = {
      Cell(Mul(1.5195997534e-22)), Cell(Mul(1.602189999929e-12)), Cell(Mul(3.8293260030509e-23)),
      Cell(Mul(3.82382422518605e-20)), Cell(Mul(3.8293260030509e-20)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeTable("Energy", kUnits, kCells);

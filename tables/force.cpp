@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"Kips", "kip"},
     {"KiloNewtons", "kN"},
@@ -39,6 +40,7 @@ constexpr ConversionRule kRules[7][7] = {
     {Cell(Mul(2.20462262e-06)), Cell(Mul(9.80665e-06)), Cell(Mul(0.00220462262)),
      Cell(Mul(0.0352739619)), Cell(Mul(0.0709316353)), Cell(Mul(0.980665)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeTable("Force", kUnits, kCells);

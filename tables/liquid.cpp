@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"&Milliliters", "ml"},
     {"&Liters", "l"},
@@ -148,6 +149,7 @@ constexpr ConversionRule kPrices[14][14] = {
         Cell(Div(4.80380181)), Cell(Div(1.20095045)), Cell(Div(160.0)), Cell(Div(16.0)),
         Cell(Div(8.0)), Cell(Div(4.0)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 static_assert(IsComplete(kPrices), "a cell is missing from the price matrix");
 constexpr auto kCells = Flatten(kRules);

@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"Atmosphere", "atm"},
     {"Bars", "bar"},
@@ -85,6 +86,7 @@ constexpr ConversionRule kRules[12][12] = {
      Cell(Mul(1.33322)), Cell(Mul(133.322)), Cell(Mul(0.0193367221)), Cell(Mul(2.78448780354)),
      Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeTable("Pressure", kUnits, kCells);

@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"Inches/Minute", "In/Min"},
     {"Feet/Minute", "Ft/Min"},
@@ -104,6 +105,7 @@ constexpr ConversionRule kRules[14][14] = {
      Cell(Mul(0.3314599999695)), Cell(Mul(19.8875999981715)), Cell(Mul(1193.25599989029)),
      Cell(Mul(644.306750944362)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeTable("Speed", kUnits, kCells);

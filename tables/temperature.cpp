@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {{"F&ahrenheit", "*F"}, {"&Celsius", "*C"}, {"&Kelvin", "*K"}};
 
 // Fahrenheit to Kelvin uses the rounded factor 0.55555556 while Fahrenheit to
@@ -13,6 +14,7 @@ constexpr ConversionRule kRules[3][3] = {
     /* *C */ {Cell(Mul(1.8), Add(32)), Cell(), Cell(Add(273.16))},
     /* *K */ {Cell(Mul(1.8), Sub(459.688)), Cell(Sub(273.16)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeTable("Temperature", kUnits, kCells);

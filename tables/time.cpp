@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"&Seconds", "sec."},
     {"&Minutes", "min"},
@@ -57,6 +58,7 @@ constexpr ConversionRule kPrices[8][8] = {
     /* cen */ {Cell(Div(3155760000.0)), Cell(Div(52596000.0)), Cell(Div(876600.0)),
         Cell(Div(36525.0)), Cell(Div(5217.857143)), Cell(Div(1200.0)), Cell(Div(100.0)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 static_assert(IsComplete(kPrices), "a cell is missing from the price matrix");
 constexpr auto kCells = Flatten(kRules);

@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"Cubic Centimeter", "cm3"},
     {"Cubic Meter", "m3"},
@@ -85,6 +86,7 @@ constexpr ConversionRule kRules[12][12] = {
      Cell(Mul(0.0315903795)), Cell(Mul(0.1074208826)), Cell(Mul(3.785412)),
      Cell(Mul(16.0000033814)), Cell(Mul(128.0021695443)), Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 constexpr auto kCells = Flatten(kRules);
 constexpr UnitTable kTable = MakeTable("Volume", kUnits, kCells);

@@ -4,6 +4,7 @@ namespace tables {
 using namespace engine;
 
 namespace {
+// clang-format off
 constexpr UnitDef kUnits[] = {
     {"G&rains", "gr"},
     {"C&arats", "Kt"},
@@ -65,6 +66,7 @@ constexpr ConversionRule kPrices[8][8] = {
         Cell(Div(35273.96196)), Cell(Div(2204.622622)), Cell(Div(1000.0)), Cell(Div(1.102311311)),
         Cell()},
 };
+// clang-format on
 static_assert(IsComplete(kRules), "a cell is missing from the matrix");
 static_assert(IsComplete(kPrices), "a cell is missing from the price matrix");
 constexpr auto kCells = Flatten(kRules);
