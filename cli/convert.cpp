@@ -17,14 +17,13 @@ namespace cli {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: tabrix-convert CATEGORY FROM VALUE [--price PRICE] [--tsv]\n"
-    "       tabrix-convert area-metric LKM LM LCM WKM WM WCM [--tsv]\n"
-    "       tabrix-convert area-standard LMI LYD LIN WMI WYD WIN [--tsv]\n"
-    "       tabrix-convert days MM/DD/YYYY MM/DD/YYYY\n"
-    "       tabrix-convert --list | --help | --version\n";
+// The usage's first and last lines; the subcommands' lines come between.
+constexpr std::string_view kUsageFirst =
+    "Usage: tabrix-convert CATEGORY FROM VALUE [--price PRICE] [--tsv]\n";
+constexpr std::string_view kUsageLast = "       tabrix-convert --list | --help | --version\n";
 
-constexpr std::string_view kHelp =
+// The help, around the list of the price categories and the subcommands.
+constexpr std::string_view kHelpHead =
     "Shows a value given in one unit in every unit of its category, as the\n"
     "Tabrix windows do, and optionally a price per one unit as the price per\n"
     "every unit.\n"
@@ -35,17 +34,14 @@ constexpr std::string_view kHelp =
     "  VALUE          the value as typed into the value box: blanks are ignored,\n"
     "                 only the point is a decimal separator, reading stops at the\n"
     "                 first character that cannot continue the number (\"12abc\" is\n"
-    "                 12, \"abc\" is 0); \"&H1F\" and \"&O17\" are hexadecimal and octal\n"
-    "  --price PRICE  price per one FROM unit (Distance, Liquid, Time and Weight)\n"
+    "                 12, \"abc\" is 0); \"&H1F\" and \"&O17\" are hexadecimal and octal\n";
+constexpr std::string_view kHelpOptions =
     "  --tsv          one line per unit: number, tab, result [, tab, price]\n"
     "  --list         list the categories and their units\n"
     "  --version      show the version\n"
     "\n"
-    "Subcommands:\n"
-    "  area-metric    area of a rectangle from a length and a width given in\n"
-    "                 kilometres, metres and centimetres (\"\" for an empty field)\n"
-    "  area-standard  the same in miles, yards and inches\n"
-    "  days           days between two dates given as MM/DD/YYYY\n"
+    "Subcommands:\n";
+constexpr std::string_view kHelpTail =
     "\n"
     "Results are written with the decimal separator of the locale named by\n"
     "LC_ALL, LC_NUMERIC or LANG, as the desktop program writes them.\n"
@@ -53,6 +49,75 @@ constexpr std::string_view kHelp =
     "Exit status: 0 done; 2 usage error (unknown category, unit or option,\n"
     "missing argument); 3 a conversion stopped part-way (the lines written before\n"
     "the fault are printed, the fault is named on standard error).\n";
+
+// The help's names stand in a column this wide, their text after it.
+constexpr std::size_t kHelpNameColumn = 17;
+
+// "Distance, Liquid, Time and Weight".
+std::string JoinedList(const std::vector<std::string_view>& items)
+{
+    std::string list;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
+        list += items[i];
+    }
+    return list;
+}
+
+std::string PriceCategories()
+{
+    std::vector<std::string_view> captions;
+    for (const engine::UnitTable* table : tables::AllTables())
+        if (table->HasPrices()) captions.push_back(table->caption);
+    return JoinedList(captions);
+}
+
+std::string SubcommandNames()
+{
+    std::vector<std::string_view> names;
+    for (const Subcommand& command : Subcommands()) names.push_back(command.name);
+    return JoinedList(names);
+}
+
+std::string Usage()
+{
+    std::string usage(kUsageFirst);
+    for (const Subcommand& command : Subcommands()) {
+        usage += "       tabrix-convert ";
+        usage += command.name;
+        usage += ' ';
+        usage += command.arguments;
+        usage += command.tsv ? " [--tsv]\n" : "\n";
+    }
+    return usage += kUsageLast;
+}
+
+// One name of the help with its text, continued lines indented to the column.
+void AddHelpEntry(std::string& help, std::string_view name, std::string_view text)
+{
+    help += "  ";
+    help += name;
+    help.append(kHelpNameColumn - 2 - name.size(), ' ');
+    std::size_t end;
+    while ((end = text.find('\n')) != std::string_view::npos) {
+        help += text.substr(0, end + 1);
+        help.append(kHelpNameColumn, ' ');
+        text.remove_prefix(end + 1);
+    }
+    help += text;
+    help += '\n';
+}
+
+std::string Help()
+{
+    std::string help = Usage() + '\n';
+    help += kHelpHead;
+    AddHelpEntry(help, "--price PRICE", "price per one FROM unit (" + PriceCategories() + ")");
+    help += kHelpOptions;
+    for (const Subcommand& command : Subcommands())
+        AddHelpEntry(help, command.name, command.summary);
+    return help += kHelpTail;
+}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -95,7 +160,7 @@ void ListUnits(const engine::UnitTable& table, std::ostream& err)
 
 int UsageError(std::ostream& err, std::string_view message)
 {
-    err << "tabrix-convert: " << message << '\n' << kUsage;
+    err << "tabrix-convert: " << message << '\n' << Usage();
     return kExitUsage;
 }
 
@@ -196,12 +261,12 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
     if (!table) {
         err << "tabrix-convert: unknown category \"" << positional[0] << "\"; the categories are:";
         for (const engine::UnitTable* t : tables::AllTables()) err << ' ' << t->caption;
-        err << "\n(and the subcommands area-metric, area-standard and days)\n";
+        err << "\n(and the subcommands " << SubcommandNames() << ")\n";
         return kExitUsage;
     }
     if (price && !table->HasPrices()) {
         err << "tabrix-convert: " << table->caption
-            << " has no prices; --price works with Distance, Liquid, Time and Weight\n";
+            << " has no prices; --price works with " << PriceCategories() << '\n';
         return kExitUsage;
     }
     const int source = FindUnit(*table, positional[1], err);
@@ -241,14 +306,14 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
         // Values such as "-40" are arguments, not options: only "--" opens one.
         if (optionsEnded || !arg.starts_with("--")) {
             if (!optionsEnded && arg == "-h") {
-                out << kUsage << '\n' << kHelp;
+                out << Help();
                 return kExitOk;
             }
             positional.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--help") {
-            out << kUsage << '\n' << kHelp;
+            out << Help();
             return kExitOk;
         } else if (arg == "--version") {
             out << "tabrix-convert " << tabrix::kVersion << '\n';
@@ -275,14 +340,11 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
 
     const std::string_view command = positional.front();
     const auto rest = std::span<const std::string_view>(positional).subspan(1);
-    if (command == "area-metric" || command == "area-standard" || command == "days") {
+    if (const Subcommand* subcommand = FindSubcommand(command)) {
         if (price) return UsageError(err, "--price works only with a category");
-        if (command == "days") {
-            if (tsv) return UsageError(err, "--tsv does not apply to days");
-            return RunDays(rest, out, err);
-        }
-        return command == "area-metric" ? RunAreaMetric(rest, tsv, format, out, err)
-                                        : RunAreaStandard(rest, tsv, format, out, err);
+        if (tsv && !subcommand->tsv)
+            return UsageError(err, "--tsv does not apply to " + std::string(subcommand->name));
+        return subcommand->run(rest, tsv, format, out, err);
     }
     return Convert(positional, price, tsv, format, out, err);
 }

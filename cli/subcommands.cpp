@@ -16,13 +16,43 @@ namespace {
 // A field of the windows holds at most this many typed characters.
 constexpr std::size_t kMaxFieldText = 21;
 
-int RunAreaDimensions(const char* name, const char* fieldNames,
-                      const engine::AreaDimensionsTable& table,
+int RunDaysWithoutOptions(std::span<const std::string_view> args, bool,
+                          const engine::NumberFormat&, std::ostream& out, std::ostream& err)
+{
+    return RunDays(args, out, err);
+}
+
+constexpr Subcommand kAreaMetric{
+    .name = "area-metric",
+    .arguments = "LKM LM LCM WKM WM WCM",
+    .summary = "area of a rectangle from a length and a width given in\n"
+               "kilometres, metres and centimetres (\"\" for an empty field)",
+    .tsv = true,
+    .run = &RunAreaMetric,
+};
+constexpr Subcommand kAreaStandard{
+    .name = "area-standard",
+    .arguments = "LMI LYD LIN WMI WYD WIN",
+    .summary = "the same in miles, yards and inches",
+    .tsv = true,
+    .run = &RunAreaStandard,
+};
+constexpr Subcommand kDays{
+    .name = "days",
+    .arguments = "MM/DD/YYYY MM/DD/YYYY",
+    .summary = "days between two dates given as MM/DD/YYYY",
+    .tsv = false,
+    .run = &RunDaysWithoutOptions,
+};
+constexpr Subcommand kSubcommands[] = {kAreaMetric, kAreaStandard, kDays};
+
+int RunAreaDimensions(const Subcommand& command, const engine::AreaDimensionsTable& table,
                       std::span<const std::string_view> args, bool tsv,
                       const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
 {
+    const std::string_view name = command.name;
     if (args.size() != std::size_t(engine::kDimensionFields)) {
-        err << "tabrix-convert: " << name << " takes six field texts: " << fieldNames
+        err << "tabrix-convert: " << name << " takes six field texts: " << command.arguments
             << " (\"\" for an empty field)\n";
         return kExitUsage;
     }
@@ -73,28 +103,28 @@ int RunAreaDimensions(const char* name, const char* fieldNames,
 int RunAreaMetric(std::span<const std::string_view> args, bool tsv,
                   const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
 {
-    return RunAreaDimensions("area-metric", "LKM LM LCM WKM WM WCM",
-                             tables::MetricDimensionsTable(), args, tsv, format, out, err);
+    return RunAreaDimensions(kAreaMetric, tables::MetricDimensionsTable(), args, tsv, format, out,
+                             err);
 }
 
 int RunAreaStandard(std::span<const std::string_view> args, bool tsv,
                     const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
 {
-    return RunAreaDimensions("area-standard", "LMI LYD LIN WMI WYD WIN",
-                             tables::StandardDimensionsTable(), args, tsv, format, out, err);
+    return RunAreaDimensions(kAreaStandard, tables::StandardDimensionsTable(), args, tsv, format,
+                             out, err);
 }
 
 int RunDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 2) {
-        err << "tabrix-convert: days takes two dates: MM/DD/YYYY MM/DD/YYYY\n";
+        err << "tabrix-convert: " << kDays.name << " takes two dates: " << kDays.arguments << '\n';
         return kExitUsage;
     }
     engine::CivilDate dates[2];
     for (std::size_t i = 0; i < 2; ++i) {
         const auto date = engine::ParseUsDate(args[i]);
         if (!date) {
-            err << "tabrix-convert: days: \"" << args[i]
+            err << "tabrix-convert: " << kDays.name << ": \"" << args[i]
                 << "\" is not a valid date: MM/DD/YYYY, a day that exists, years 0001 to 9999\n";
             return kExitUsage;
         }
@@ -103,6 +133,15 @@ int RunDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
     // The count is a whole number, so the decimal separator never shows.
     out << engine::DifferenceSentence(dates[0], dates[1], engine::NumberFormat{}) << '\n';
     return kExitOk;
+}
+
+std::span<const Subcommand> Subcommands() { return kSubcommands; }
+
+const Subcommand* FindSubcommand(std::string_view name)
+{
+    for (const Subcommand& command : kSubcommands)
+        if (command.name == name) return &command;
+    return nullptr;
 }
 
 }  // namespace cli

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QKeyCombination>
+#include <QString>
 
 #include <array>
 
+#include "windows/control_text.h"
 #include "windows/window_id.h"
 
 namespace frame {
@@ -16,39 +18,136 @@ inline constexpr int kHelpCategoryWindows = 202;
 
 // One window command: the File menu item and the toolbar button that open the
 // same window, in the order both show them. The menu caption carries the "&"
-// of its accelerator; the toolbar text is also the button's tool tip.
+// of its accelerator; without it, it is the toolbar text (see toolbarText).
 struct WindowCommand {
     windows::WindowId window;
     const char* menuName;      // "mfdistance"
     const char* toolbarKey;    // "butdistance"
     const char* menuCaption;   // "&Distance"
-    const char* toolbarText;   // "Distance"
     QKeyCombination shortcut;  // Ctrl+D
     int helpTopic;             // kNoHelpTopic: the File menu's topic
     const char* icon;          // picture in the icon resources
-    bool separatorBefore;      // a separator line precedes it in menu and toolbar
+    bool separatorBefore = false;  // a separator line precedes it in menu and toolbar
 };
+
+// The button's text and tool tip, and the title of the window it opens: the
+// menu caption without its accelerator ("Distance").
+inline QString toolbarText(const WindowCommand& command)
+{
+    return windows::withoutAccelerator(QString::fromLatin1(command.menuCaption));
+}
 
 using windows::WindowId;
 
 // The Energy item reads "&Energy": the caption "&Enery" it was once given is
 // a misspelling, and the toolbar button always said "Energy".
 inline constexpr std::array<WindowCommand, windows::kWindowCount> kWindowCommands{{
-    {WindowId::Area, "mfareadistance", "butarea", "&Area", "Area", Qt::CTRL | Qt::Key_A, kHelpCategoryWindows, "area", false},
-    {WindowId::AreaMetric, "mfareametric", "butareametric", "Area - &Metric", "Area - Metric", Qt::CTRL | Qt::Key_M, kNoHelpTopic, "area_metric", false},
-    {WindowId::AreaStandard, "mfareastandard", "butareastandard", "Area - Sta&ndard", "Area - Standard", Qt::CTRL | Qt::Key_N, kNoHelpTopic, "area_standard", false},
-    {WindowId::Density, "mfdensity", "butdensity", "Densit&y", "Density", Qt::CTRL | Qt::Key_Y, kNoHelpTopic, "density", false},
-    {WindowId::Distance, "mfdistance", "butdistance", "&Distance", "Distance", Qt::CTRL | Qt::Key_D, kHelpCategoryWindows, "distance", false},
-    {WindowId::Energy, "mfenergy", "butenergy", "&Energy", "Energy", Qt::CTRL | Qt::Key_E, kNoHelpTopic, "energy", false},
-    {WindowId::Force, "mfforce", "butforce", "&Force", "Force", Qt::CTRL | Qt::Key_F, kNoHelpTopic, "force", false},
-    {WindowId::Liquid, "mfliquid", "butliquid", "&Liquid", "Liquid", Qt::CTRL | Qt::Key_L, kNoHelpTopic, "liquid", false},
-    {WindowId::Pressure, "mfpressure", "butpressure", "&Pressure", "Pressure", Qt::CTRL | Qt::Key_P, kNoHelpTopic, "pressure", false},
-    {WindowId::Speed, "mfspeed", "butspeed", "&Speed", "Speed", Qt::CTRL | Qt::Key_S, kHelpCategoryWindows, "speed", false},
-    {WindowId::Temperature, "mftemp", "buttemperature", "&Temperature", "Temperature", Qt::CTRL | Qt::Key_T, kHelpCategoryWindows, "temperature", false},
-    {WindowId::Time, "mftime", "buttime", "T&ime", "Time", Qt::CTRL | Qt::Key_I, kHelpCategoryWindows, "time", false},
-    {WindowId::Volume, "mfvolume", "butvolume", "Vol&ume", "Volume", Qt::CTRL | Qt::Key_U, kNoHelpTopic, "volume", false},
-    {WindowId::Weight, "mfweight", "butweight", "&Weight", "Weight", Qt::CTRL | Qt::Key_W, kHelpCategoryWindows, "weight", false},
-    {WindowId::Dates, "mfhowlong", "buthowlong", "Difference &Between Dates", "Difference Between Dates", Qt::CTRL | Qt::Key_B, kHelpCategoryWindows, "dates", true},
+    {.window = WindowId::Area,
+     .menuName = "mfareadistance",
+     .toolbarKey = "butarea",
+     .menuCaption = "&Area",
+     .shortcut = Qt::CTRL | Qt::Key_A,
+     .helpTopic = kHelpCategoryWindows,
+     .icon = "area"},
+    {.window = WindowId::AreaMetric,
+     .menuName = "mfareametric",
+     .toolbarKey = "butareametric",
+     .menuCaption = "Area - &Metric",
+     .shortcut = Qt::CTRL | Qt::Key_M,
+     .helpTopic = kNoHelpTopic,
+     .icon = "area_metric"},
+    {.window = WindowId::AreaStandard,
+     .menuName = "mfareastandard",
+     .toolbarKey = "butareastandard",
+     .menuCaption = "Area - Sta&ndard",
+     .shortcut = Qt::CTRL | Qt::Key_N,
+     .helpTopic = kNoHelpTopic,
+     .icon = "area_standard"},
+    {.window = WindowId::Density,
+     .menuName = "mfdensity",
+     .toolbarKey = "butdensity",
+     .menuCaption = "Densit&y",
+     .shortcut = Qt::CTRL | Qt::Key_Y,
+     .helpTopic = kNoHelpTopic,
+     .icon = "density"},
+    {.window = WindowId::Distance,
+     .menuName = "mfdistance",
+     .toolbarKey = "butdistance",
+     .menuCaption = "&Distance",
+     .shortcut = Qt::CTRL | Qt::Key_D,
+     .helpTopic = kHelpCategoryWindows,
+     .icon = "distance"},
+    {.window = WindowId::Energy,
+     .menuName = "mfenergy",
+     .toolbarKey = "butenergy",
+     .menuCaption = "&Energy",
+     .shortcut = Qt::CTRL | Qt::Key_E,
+     .helpTopic = kNoHelpTopic,
+     .icon = "energy"},
+    {.window = WindowId::Force,
+     .menuName = "mfforce",
+     .toolbarKey = "butforce",
+     .menuCaption = "&Force",
+     .shortcut = Qt::CTRL | Qt::Key_F,
+     .helpTopic = kNoHelpTopic,
+     .icon = "force"},
+    {.window = WindowId::Liquid,
+     .menuName = "mfliquid",
+     .toolbarKey = "butliquid",
+     .menuCaption = "&Liquid",
+     .shortcut = Qt::CTRL | Qt::Key_L,
+     .helpTopic = kNoHelpTopic,
+     .icon = "liquid"},
+    {.window = WindowId::Pressure,
+     .menuName = "mfpressure",
+     .toolbarKey = "butpressure",
+     .menuCaption = "&Pressure",
+     .shortcut = Qt::CTRL | Qt::Key_P,
+     .helpTopic = kNoHelpTopic,
+     .icon = "pressure"},
+    {.window = WindowId::Speed,
+     .menuName = "mfspeed",
+     .toolbarKey = "butspeed",
+     .menuCaption = "&Speed",
+     .shortcut = Qt::CTRL | Qt::Key_S,
+     .helpTopic = kHelpCategoryWindows,
+     .icon = "speed"},
+    {.window = WindowId::Temperature,
+     .menuName = "mftemp",
+     .toolbarKey = "buttemperature",
+     .menuCaption = "&Temperature",
+     .shortcut = Qt::CTRL | Qt::Key_T,
+     .helpTopic = kHelpCategoryWindows,
+     .icon = "temperature"},
+    {.window = WindowId::Time,
+     .menuName = "mftime",
+     .toolbarKey = "buttime",
+     .menuCaption = "T&ime",
+     .shortcut = Qt::CTRL | Qt::Key_I,
+     .helpTopic = kHelpCategoryWindows,
+     .icon = "time"},
+    {.window = WindowId::Volume,
+     .menuName = "mfvolume",
+     .toolbarKey = "butvolume",
+     .menuCaption = "Vol&ume",
+     .shortcut = Qt::CTRL | Qt::Key_U,
+     .helpTopic = kNoHelpTopic,
+     .icon = "volume"},
+    {.window = WindowId::Weight,
+     .menuName = "mfweight",
+     .toolbarKey = "butweight",
+     .menuCaption = "&Weight",
+     .shortcut = Qt::CTRL | Qt::Key_W,
+     .helpTopic = kHelpCategoryWindows,
+     .icon = "weight"},
+    {.window = WindowId::Dates,
+     .menuName = "mfhowlong",
+     .toolbarKey = "buthowlong",
+     .menuCaption = "Difference &Between Dates",
+     .shortcut = Qt::CTRL | Qt::Key_B,
+     .helpTopic = kHelpCategoryWindows,
+     .icon = "dates",
+     .separatorBefore = true},
 }};
 
 // A row left out would leave a default row behind, with no names at all.

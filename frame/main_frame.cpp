@@ -120,9 +120,9 @@ void MainFrame::createWindowCommands()
         item->setShortcut(command.shortcut);
         item->setData(command.helpTopic);
 
-        QAction* button = m_toolBar->addAction(icon, QString::fromLatin1(command.toolbarText));
+        QAction* button = m_toolBar->addAction(icon, toolbarText(command));
         button->setObjectName(QString::fromLatin1(command.toolbarKey));
-        button->setToolTip(QString::fromLatin1(command.toolbarText));
+        button->setToolTip(toolbarText(command));
 
         const windows::WindowId id = command.window;
         connect(item, &QAction::triggered, this, [this, id] { showWindow(id); });
@@ -203,7 +203,7 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
     sub->setAttribute(Qt::WA_DeleteOnClose);  // reopening must start afresh
     sub->setWindowIcon(frameIcon(command.icon));
     if (window->windowTitle().isEmpty())
-        sub->setWindowTitle(QString::fromLatin1(command.toolbarText));
+        sub->setWindowTitle(toolbarText(command));
     if (size.isValid()) {
         const QMargins frameMargins = sub->contentsMargins();
         sub->resize(size.grownBy(frameMargins));

@@ -18,16 +18,28 @@ namespace windows {
 namespace {
 
 constexpr AreaDimensionsDescriptor kMetric = {
-    "Form2", "Area - Metric", 'S', &tables::MetricDimensionsTable,
-    "    km   +  meters  +  cm", "Calculate &Standard", WindowId::AreaStandard,
-    21, 4500, 5850,
+    .objectName = "Form2",
+    .letter = 'S',
+    .table = &tables::MetricDimensionsTable,
+    .heading = "    km   +  meters  +  cm",
+    .secondButton = "Calculate &Standard",
+    .secondTarget = WindowId::AreaStandard,
+    .fieldSelection = 21,
+    .widthTwips = 4500,
+    .heightTwips = 5850,
 };
 
 // Tabbing into a field of this window selects only its first 4 characters.
 constexpr AreaDimensionsDescriptor kStandard = {
-    "Form3", "Area - Standard", 'T', &tables::StandardDimensionsTable,
-    "   Miles +   Yards +  Inches", "Calculate &Metric", WindowId::AreaMetric,
-    4, 4665, 5880,
+    .objectName = "Form3",
+    .letter = 'T',
+    .table = &tables::StandardDimensionsTable,
+    .heading = "   Miles +   Yards +  Inches",
+    .secondButton = "Calculate &Metric",
+    .secondTarget = WindowId::AreaMetric,
+    .fieldSelection = 4,
+    .widthTwips = 4665,
+    .heightTwips = 5880,
 };
 
 // Positions in twips. The result boxes, and the frame and shape with them,
@@ -69,7 +81,7 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
     : ChildWindow(parent), m_d(descriptor), m_table(descriptor.table()), m_format(format)
 {
     setObjectName(QString::fromLatin1(m_d.objectName));
-    setWindowTitle(QString::fromLatin1(m_d.title));
+    setWindowTitle(fromUtf8(m_table.caption));
 
     // The frame and the shape come first so that they lie beneath the rest;
     // then, in tab order, the six fields, the result boxes and the buttons.

@@ -18,8 +18,7 @@ class SelectingLineEdit;
 
 // What differs between the metric and the standard window.
 struct AreaDimensionsDescriptor {
-    const char* objectName;  // "Form2"
-    const char* title;       // "Area - Metric"
+    const char* objectName;  // "Form2"; the title is the table's caption
     char letter;             // 'S': FrameS, TextS1(k), TextS2(k), LabelS1 … CmdS2
     const engine::AreaDimensionsTable& (*table)();
     const char* heading;       // over the three field columns

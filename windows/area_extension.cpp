@@ -23,8 +23,10 @@ void addAreaControls(CategoryWindow& window)
         int left;
         WindowId target;
     } buttons[] = {
-        {"CmdR1", "Calculate &Metric", 170, WindowId::AreaMetric},
-        {"CmdR2", "Calculate &Standard", 3150, WindowId::AreaStandard},
+        {.name = "CmdR1", .caption = "Calculate &Metric", .left = 170,
+         .target = WindowId::AreaMetric},
+        {.name = "CmdR2", .caption = "Calculate &Standard", .left = 3150,
+         .target = WindowId::AreaStandard},
     };
     for (const auto& b : buttons) {
         auto* button = new QPushButton(QString::fromLatin1(b.caption), &window);

@@ -28,7 +28,7 @@ CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor, const engine:
     : ChildWindow(parent), m_descriptor(descriptor), m_table(descriptor.table()), m_format(format)
 {
     setObjectName(QString::fromLatin1(descriptor.objectName));
-    setWindowTitle(QString::fromLatin1(descriptor.caption));
+    setWindowTitle(fromUtf8(descriptor.caption()));
 
     // Creation order is tab order: the value box first, then the price box,
     // the options and the result boxes.
@@ -58,7 +58,7 @@ void CategoryWindow::createTopLine()
     m_captionLabel->setObjectName(QString::fromLatin1(names.captionLabel));
     m_captionLabel->setAccessibleName(QStringLiteral("Selected unit"));
 
-    if (!m_descriptor.price) return;
+    if (!m_descriptor.hasPrices()) return;
     m_priceHeading = createLabel(QStringLiteral("Price per Unit"), names.priceHeading);
     m_priceBox = createTypedBox(*m_priceHeading, names.priceBox, kPriceMaxLength);
 }
@@ -110,7 +110,7 @@ void CategoryWindow::createRows()
         abbreviation->setObjectName(indexedName(names.abbreviations, k));
         m_abbreviations.push_back(abbreviation);
 
-        if (!m_descriptor.price) continue;
+        if (!m_descriptor.hasPrices()) continue;
         auto* price = new QLabel(this);
         price->setObjectName(indexedName(names.priceLabels, k));
         price->setAccessibleName(QStringLiteral("Price per ") + unitName);

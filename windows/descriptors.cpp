@@ -7,86 +7,108 @@ namespace windows {
 
 namespace {
 
-constexpr ControlNames Names(const char* valueBox, const char* options, const char* results,
-                                   const char* captionLabel, const char* abbreviations,
-                                   const char* prompt, const char* frame, const char* shape)
-{
-    return {valueBox, options, results, captionLabel, abbreviations, prompt, frame, shape};
-}
-
-// Distance, Time, Weight and Liquid also carry the price fields.
-constexpr ControlNames PriceNames(ControlNames names, const char* priceBox,
-                                  const char* priceHeading, const char* priceLabels)
-{
-    names.priceBox = priceBox;
-    names.priceHeading = priceHeading;
-    names.priceLabels = priceLabels;
-    return names;
-}
-
 // The windows whose layout was drawn to the same pattern share it; the narrow
 // windows (Temperature) follow the Distance line without its price column.
-constexpr CategoryLayout kDistanceLayout{270, 1670, 2430, 4170, 215, 0, 4170,
-                                         5025, 6270, 1300, 4870, 2700};
-constexpr CategoryLayout kTimeWeightLayout{255, 1665, 2430, 4155, 210, 0, 4155,
-                                           5010, 6255, 1300, 4860, 2700};
-constexpr CategoryLayout kTemperatureLayout{270, 1670, 2430, 4170, 215, 0, 4170};
-constexpr CategoryLayout kAreaLayout{270, 1955, 2300, 4320, 170, 0, 4320};
-constexpr CategoryLayout kEnergyLayout{300, 2475, 2430, 5040, 240, 2200, 5040};
-constexpr CategoryLayout kVolumeLayout{525, 2400, 2430, 4900, 240, 2100, 4905};
+constexpr CategoryLayout kDistanceLayout{
+    .promptLeft = 270, .valueLeft = 1670, .boxWidth = 2430, .captionLeft = 4170,
+    .optionLeft = 215, .optionWidth = 0, .abbreviationLeft = 4170,
+    .priceHeadingLeft = 5025, .priceBoxLeft = 6270, .priceBoxWidth = 1300,
+    .priceLabelLeft = 4870, .priceLabelWidth = 2700,
+};
+constexpr CategoryLayout kTimeWeightLayout{
+    .promptLeft = 255, .valueLeft = 1665, .boxWidth = 2430, .captionLeft = 4155,
+    .optionLeft = 210, .optionWidth = 0, .abbreviationLeft = 4155,
+    .priceHeadingLeft = 5010, .priceBoxLeft = 6255, .priceBoxWidth = 1300,
+    .priceLabelLeft = 4860, .priceLabelWidth = 2700,
+};
+constexpr CategoryLayout kTemperatureLayout{
+    .promptLeft = 270, .valueLeft = 1670, .boxWidth = 2430, .captionLeft = 4170,
+    .optionLeft = 215, .optionWidth = 0, .abbreviationLeft = 4170,
+};
+constexpr CategoryLayout kAreaLayout{
+    .promptLeft = 270, .valueLeft = 1955, .boxWidth = 2300, .captionLeft = 4320,
+    .optionLeft = 170, .optionWidth = 0, .abbreviationLeft = 4320,
+};
+constexpr CategoryLayout kEnergyLayout{
+    .promptLeft = 300, .valueLeft = 2475, .boxWidth = 2430, .captionLeft = 5040,
+    .optionLeft = 240, .optionWidth = 2200, .abbreviationLeft = 5040,
+};
+constexpr CategoryLayout kVolumeLayout{
+    .promptLeft = 525, .valueLeft = 2400, .boxWidth = 2430, .captionLeft = 4900,
+    .optionLeft = 240, .optionWidth = 2100, .abbreviationLeft = 4905,
+};
 
+// Density and Volume share every control name.
+constexpr ControlNames kDensityVolumeNames{
+    .valueBox = "Text550", .options = "Option551", .results = "Text551",
+    .captionLabel = "Label550a", .abbreviations = "Label551", .prompt = "Label550b",
+    .frame = "Frame550", .shape = "Shape550",
+};
+
+// The caption and whether the window has price fields are its table's.
 constexpr WindowDescriptor kDescriptors[] = {
-    {WindowId::Area, "Form1", "Area", &tables::AreaTable,
-     Names("TextR1", "OptionR1", "TextR2", "LabelR1", "LabelR2", "LabelR3", "FrameR", "ShapeR1"),
-     5400, 5505, kAreaLayout, false, &addAreaControls},
-    {WindowId::Distance, "Form4", "Distance", &tables::DistanceTable,
-     PriceNames(Names("TextU1", "OptionU1", "TextU2", "LabelU1", "LabelU2", "LabelU3", "FrameU",
-                            "ShapeU1"),
-                "TextU3", "LabelU4", "LabelU5"),
-     8025, 4845, kDistanceLayout, true},
-    {WindowId::Energy, "Form5", "Energy", &tables::EnergyTable,
-     Names("TextV1", "OptionV1", "TextV2", "LabelV1", "LabelV2", "LabelV3", "FrameV", "ShapeV1"),
-     6150, 5040, kEnergyLayout, false},
-    {WindowId::Temperature, "Form6", "Temperature", &tables::TemperatureTable,
-     Names("TextW1", "OptionW1", "TextW2", "LabelW1", "LabelW2", "LabelW3", "FrameW", "ShapeW1"),
-     4980, 2325, kTemperatureLayout, false},
-    {WindowId::Time, "Form7", "Time", &tables::TimeTable,
-     PriceNames(Names("TextX1", "OptionX1", "TextX2", "LabelX1", "LabelX2", "LabelX3", "FrameX",
-                            "ShapeX1"),
-                "TextX3", "LabelX4", "LabelX5"),
-     7950, 3825, kTimeWeightLayout, true},
-    {WindowId::Liquid, "Form8", "Liquid", &tables::LiquidTable,
-     PriceNames(Names("TextY1", "OptionY1", "TextY2", "LabelY1", "LabelY2", "LabelY3", "FrameY",
-                            "ShapeY1"),
-                "TextY3", "LabelY4", "LabelY5"),
-     7935, 5655, kTimeWeightLayout, true},
-    {WindowId::Weight, "Form9", "Weight", &tables::WeightTable,
-     PriceNames(Names("TextZ1", "OptionZ1", "TextZ2", "LabelZ1", "LabelZ2", "LabelZ3", "FrameZ",
-                            "ShapeZ1"),
-                "TextZ3", "LabelZ4", "LabelZ5"),
-     8175, 3840, kTimeWeightLayout, true},
-    // The number-pattern windows; Pressure and Speed call their frame Frame1,
-    // and Density and Volume share every control name.
-    {WindowId::Pressure, "Form10", "Pressure", &tables::PressureTable,
-     Names("Text350", "Option351", "Text351", "Label350a", "Label351", "Label350b", "Frame1",
-                 "Shape350"),
-     6165, 5055, kVolumeLayout, false},
-    {WindowId::Speed, "Form11", "Speed", &tables::SpeedTable,
-     Names("Text450", "Option451", "Text451", "Label450a", "Label451", "Label450b", "Frame1",
-                 "Shape450"),
-     6105, 5805, kVolumeLayout, false},
-    {WindowId::Density, "Form12", "Density", &tables::DensityTable,
-     Names("Text550", "Option551", "Text551", "Label550a", "Label551", "Label550b", "Frame550",
-                 "Shape550"),
-     6165, 5055, kVolumeLayout, false},
-    {WindowId::Volume, "Form13", "Volume", &tables::VolumeTable,
-     Names("Text550", "Option551", "Text551", "Label550a", "Label551", "Label550b", "Frame550",
-                 "Shape550"),
-     6150, 5040, kVolumeLayout, false},
-    {WindowId::Force, "Form14", "Force", &tables::ForceTable,
-     Names("Text750", "Option751", "Text751", "Label750a", "Label751", "Label750b", "Frame750",
-                 "Shape750"),
-     6160, 3630, kVolumeLayout, false},
+    {.id = WindowId::Area, .objectName = "Form1", .table = &tables::AreaTable,
+     .names = {.valueBox = "TextR1", .options = "OptionR1", .results = "TextR2",
+               .captionLabel = "LabelR1", .abbreviations = "LabelR2", .prompt = "LabelR3",
+               .frame = "FrameR", .shape = "ShapeR1"},
+     .widthTwips = 5400, .heightTwips = 5505, .layout = kAreaLayout,
+     .extension = &addAreaControls},
+    {.id = WindowId::Distance, .objectName = "Form4", .table = &tables::DistanceTable,
+     .names = {.valueBox = "TextU1", .options = "OptionU1", .results = "TextU2",
+               .captionLabel = "LabelU1", .abbreviations = "LabelU2", .prompt = "LabelU3",
+               .frame = "FrameU", .shape = "ShapeU1",
+               .priceBox = "TextU3", .priceHeading = "LabelU4", .priceLabels = "LabelU5"},
+     .widthTwips = 8025, .heightTwips = 4845, .layout = kDistanceLayout},
+    {.id = WindowId::Energy, .objectName = "Form5", .table = &tables::EnergyTable,
+     .names = {.valueBox = "TextV1", .options = "OptionV1", .results = "TextV2",
+               .captionLabel = "LabelV1", .abbreviations = "LabelV2", .prompt = "LabelV3",
+               .frame = "FrameV", .shape = "ShapeV1"},
+     .widthTwips = 6150, .heightTwips = 5040, .layout = kEnergyLayout},
+    {.id = WindowId::Temperature, .objectName = "Form6", .table = &tables::TemperatureTable,
+     .names = {.valueBox = "TextW1", .options = "OptionW1", .results = "TextW2",
+               .captionLabel = "LabelW1", .abbreviations = "LabelW2", .prompt = "LabelW3",
+               .frame = "FrameW", .shape = "ShapeW1"},
+     .widthTwips = 4980, .heightTwips = 2325, .layout = kTemperatureLayout},
+    {.id = WindowId::Time, .objectName = "Form7", .table = &tables::TimeTable,
+     .names = {.valueBox = "TextX1", .options = "OptionX1", .results = "TextX2",
+               .captionLabel = "LabelX1", .abbreviations = "LabelX2", .prompt = "LabelX3",
+               .frame = "FrameX", .shape = "ShapeX1",
+               .priceBox = "TextX3", .priceHeading = "LabelX4", .priceLabels = "LabelX5"},
+     .widthTwips = 7950, .heightTwips = 3825, .layout = kTimeWeightLayout},
+    {.id = WindowId::Liquid, .objectName = "Form8", .table = &tables::LiquidTable,
+     .names = {.valueBox = "TextY1", .options = "OptionY1", .results = "TextY2",
+               .captionLabel = "LabelY1", .abbreviations = "LabelY2", .prompt = "LabelY3",
+               .frame = "FrameY", .shape = "ShapeY1",
+               .priceBox = "TextY3", .priceHeading = "LabelY4", .priceLabels = "LabelY5"},
+     .widthTwips = 7935, .heightTwips = 5655, .layout = kTimeWeightLayout},
+    {.id = WindowId::Weight, .objectName = "Form9", .table = &tables::WeightTable,
+     .names = {.valueBox = "TextZ1", .options = "OptionZ1", .results = "TextZ2",
+               .captionLabel = "LabelZ1", .abbreviations = "LabelZ2", .prompt = "LabelZ3",
+               .frame = "FrameZ", .shape = "ShapeZ1",
+               .priceBox = "TextZ3", .priceHeading = "LabelZ4", .priceLabels = "LabelZ5"},
+     .widthTwips = 8175, .heightTwips = 3840, .layout = kTimeWeightLayout},
+    // The number-pattern windows; Pressure and Speed call their frame Frame1.
+    {.id = WindowId::Pressure, .objectName = "Form10", .table = &tables::PressureTable,
+     .names = {.valueBox = "Text350", .options = "Option351", .results = "Text351",
+               .captionLabel = "Label350a", .abbreviations = "Label351", .prompt = "Label350b",
+               .frame = "Frame1", .shape = "Shape350"},
+     .widthTwips = 6165, .heightTwips = 5055, .layout = kVolumeLayout},
+    {.id = WindowId::Speed, .objectName = "Form11", .table = &tables::SpeedTable,
+     .names = {.valueBox = "Text450", .options = "Option451", .results = "Text451",
+               .captionLabel = "Label450a", .abbreviations = "Label451", .prompt = "Label450b",
+               .frame = "Frame1", .shape = "Shape450"},
+     .widthTwips = 6105, .heightTwips = 5805, .layout = kVolumeLayout},
+    {.id = WindowId::Density, .objectName = "Form12", .table = &tables::DensityTable,
+     .names = kDensityVolumeNames,
+     .widthTwips = 6165, .heightTwips = 5055, .layout = kVolumeLayout},
+    {.id = WindowId::Volume, .objectName = "Form13", .table = &tables::VolumeTable,
+     .names = kDensityVolumeNames,
+     .widthTwips = 6150, .heightTwips = 5040, .layout = kVolumeLayout},
+    {.id = WindowId::Force, .objectName = "Form14", .table = &tables::ForceTable,
+     .names = {.valueBox = "Text750", .options = "Option751", .results = "Text751",
+               .captionLabel = "Label750a", .abbreviations = "Label751", .prompt = "Label750b",
+               .frame = "Frame750", .shape = "Shape750"},
+     .widthTwips = 6160, .heightTwips = 3630, .layout = kVolumeLayout},
 };
 
 }  // namespace

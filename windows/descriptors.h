@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "engine/unit_table.h"
 #include "windows/window_id.h"
@@ -62,18 +63,21 @@ struct CategoryGrid {
 // its hidden work box follows CategoryWindow::sideChanged.
 using WindowExtension = void (*)(CategoryWindow& window);
 
-// Everything that varies between the twelve category windows.
+// Everything that varies between the twelve category windows. The caption
+// and the price fields come from the table, so they cannot disagree with it.
 struct WindowDescriptor {
     WindowId id;
     const char* objectName;  // "Form4"
-    const char* caption;     // "Distance", the table's caption
     const engine::UnitTable& (*table)();
     ControlNames names;
     int widthTwips;  // the whole window, title bar and borders included
     int heightTwips;
     CategoryLayout layout;
-    bool price;  // a price box and a price label per unit
     WindowExtension extension = nullptr;
+
+    std::string_view caption() const { return table().caption; }  // "Distance"
+    // A price box and a price label per unit.
+    bool hasPrices() const { return table().HasPrices(); }
 };
 
 // The twelve category windows, in the order of their form numbers.

@@ -182,4 +182,29 @@ TEST(DaysCommand, RefusesAWrongNumberOfDates)
     }
 }
 
+// Every subcommand row is reached by name from the command line and shown
+// in the usage with the arguments its own messages name.
+TEST(Subcommands, EachRowIsDispatchedAndListed)
+{
+    std::ostringstream help, ignored;
+    ASSERT_EQ(cli::Run(std::vector<std::string_view>{"--help"}, kPointFormat, help, ignored),
+              cli::kExitOk);
+    for (const cli::Subcommand& command : cli::Subcommands()) {
+        SCOPED_TRACE(std::string(command.name));
+        EXPECT_EQ(cli::FindSubcommand(command.name), &command);
+        const std::string usage = "tabrix-convert " + std::string(command.name) + ' ' +
+                                  std::string(command.arguments);
+        EXPECT_NE(help.str().find(usage), std::string::npos);
+
+        std::ostringstream out, err;
+        const std::vector<std::string_view> args{command.name};
+        EXPECT_EQ(cli::Run(args, kPointFormat, out, err), cli::kExitUsage);
+        const std::string message = err.str();
+        EXPECT_EQ(message.rfind("tabrix-convert: " + std::string(command.name) + ' ', 0), 0u)
+            << message;
+        EXPECT_NE(message.find(command.arguments), std::string::npos) << message;
+    }
+    EXPECT_EQ(cli::FindSubcommand("distance"), nullptr);
+}
+
 }  // namespace

@@ -70,7 +70,7 @@ QStringList priceLabelNames(WindowId id)
 {
     QStringList names;
     const windows::WindowDescriptor* d = windows::findDescriptor(id);
-    if (!d || !d->price) return names;
+    if (!d || !d->hasPrices()) return names;
     for (int k = 1; k <= static_cast<int>(d->table().size); ++k)
         names.append(windows::indexedName(d->names.priceLabels, k));
     return names;
@@ -98,7 +98,7 @@ void TestAccessibility::everyControlHasAUniqueMeaningfulName_data()
     // results, two buttons; Form00: two calendars and five labels named.
     for (const windows::WindowDescriptor& d : windows::categoryDescriptors()) {
         const int units = static_cast<int>(d.table().size);
-        const int count = (d.price ? 2 + 3 * units : 1 + 2 * units) + (d.id == WindowId::Area ? 2 : 0);
+        const int count = (d.hasPrices() ? 2 + 3 * units : 1 + 2 * units) + (d.id == WindowId::Area ? 2 : 0);
         QTest::newRow(d.objectName) << d.id << count;
     }
     QTest::newRow("Form2") << WindowId::AreaMetric << 18;
@@ -155,7 +155,7 @@ void TestAccessibility::categoryNamesSayUnitAndRole()
         QVERIFY(option && result);
         QCOMPARE(spokenName(option), unitName(k));
         QCOMPARE(result->accessibleName(), QStringLiteral("Value in ") + unitName(k));
-        if (!d.price) continue;
+        if (!d.hasPrices()) continue;
         auto* price = window->findChild<QLabel*>(windows::indexedName(d.names.priceLabels, k));
         QVERIFY(price);
         QCOMPARE(price->accessibleName(), QStringLiteral("Price per ") + unitName(k));
@@ -167,7 +167,7 @@ void TestAccessibility::categoryNamesSayUnitAndRole()
     const int last = static_cast<int>(table.size);
     window->findChild<QRadioButton*>(windows::indexedName(d.names.options, last))->click();
     QCOMPARE(value->accessibleName(), QStringLiteral("Enter a Value in ") + unitName(last));
-    if (d.price) {
+    if (d.hasPrices()) {
         auto* priceBox = window->findChild<QLineEdit*>(QString::fromLatin1(d.names.priceBox));
         QVERIFY(priceBox);
         QCOMPARE(priceBox->accessibleName(), QStringLiteral("Price per Unit in ") + unitName(last));

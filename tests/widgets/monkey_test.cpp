@@ -412,7 +412,7 @@ CategoryState categoryState(QWidget* window, const windows::WindowDescriptor& d)
     CategoryState s;
     const int n = int(d.table().size);
     s.value = child<QLineEdit>(window, QString::fromLatin1(d.names.valueBox))->text();
-    if (d.price) s.price = child<QLineEdit>(window, QString::fromLatin1(d.names.priceBox))->text();
+    if (d.hasPrices()) s.price = child<QLineEdit>(window, QString::fromLatin1(d.names.priceBox))->text();
     for (int k = 1; k <= n; ++k) {
         auto* option = child<QRadioButton>(window, windows::indexedName(d.names.options, k));
         if (option->isChecked() && s.selected == 0) s.selected = k;
@@ -437,7 +437,7 @@ public:
         m_before.clear();
         for (const auto& [name, window] : p.windows()) {
             for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
-                if (d.price && name == QLatin1String(d.objectName))
+                if (d.hasPrices() && name == QLatin1String(d.objectName))
                     m_before[window] = categoryState(window, d);
         }
     }
@@ -476,7 +476,7 @@ private:
         const CategoryState s = categoryState(window, d);
         if (s.value.size() > kValueLimit)
             return QStringLiteral("value box holds %1 characters").arg(s.value.size());
-        if (d.price && s.price.size() > kPriceLimit)
+        if (d.hasPrices() && s.price.size() > kPriceLimit)
             return QStringLiteral("price box holds %1 characters").arg(s.price.size());
         if (s.selected == 0) return QStringLiteral("no unit option is selected");
 
@@ -510,7 +510,7 @@ private:
                     .arg(escaped(shown[std::size_t(k - 1)]), expected.results[std::size_t(k - 1)],
                          escaped(s.value))
                     .arg(s.selected);
-        if (!d.price) return {};
+        if (!d.hasPrices()) return {};
 
         // The price labels follow the last price computation: the opening
         // one, a unit pick, or a numeric change of the price box.
