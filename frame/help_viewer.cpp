@@ -37,6 +37,13 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
             showTopic(m_contents, kHelpContents);
     });
     contents->setObjectName(QStringLiteral("helpcontents"));
+    // Esc closes the viewer, as it closes the dialogs of the desktop.
+    auto* close = new QAction(tr("Close"), this);
+    close->setObjectName(QStringLiteral("helpclose"));
+    close->setShortcut(Qt::Key_Escape);
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "engine/status.h"
 #include "engine/value_text.h"
@@ -19,6 +21,7 @@ class QToolBar;
 namespace frame {
 
 class AboutForm;
+class WindowMenu;
 struct WindowCommand;
 
 // Creates a child window; the frame uses windows::createWindow, tests their own.
@@ -55,6 +58,8 @@ private:
     void createFrameCommands();
     void placeOnScreen();
     QMdiSubWindow* createSubWindow(windows::WindowId id);
+    void placeNewSubWindow(QMdiSubWindow* sub, const QPoint* designedPlace);
+    void dropFrameShortcuts(QMenu* menu) const;
     void reportFailure(QWidget* window, engine::EvalStatus status);
     void clearFailure(QWidget* window);
     bool showMenuItemHelp(QMenu* menu);
@@ -65,11 +70,13 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
+    WindowMenu* m_windowMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
     QPointer<QWidget> m_failedWindow;  // whose failure the status bar shows
+    std::optional<QPoint> m_lastCascaded;  // the corner given to the last new window
 };
 
 }  // namespace frame

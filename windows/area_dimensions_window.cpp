@@ -14,6 +14,7 @@
 #include "tables/area_dimensions.h"
 #include "windows/category_window.h"
 #include "windows/result_box.h"
+#include "windows/table_copy.h"
 #include "windows/twips.h"
 
 namespace windows {
@@ -130,6 +131,13 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     m_frame = frame;
+
+    addCopyAllResults(*this, [this] {
+        TableRows rows;
+        for (std::size_t k = 0; k < m_results.size(); ++k)
+            rows.push_back({static_cast<QLabel*>(m_rowLabels[k])->text(), m_results[k]->text()});
+        return rows;
+    });
 
     createInputs();
     createResults();

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "engine/evaluate.h"
@@ -56,6 +57,10 @@ public:
     // The design's client size in pixels (the window size less title bar and
     // borders), widened where the fonts need more room.
     QSize sizeHint() const override;
+
+    // What Copy All Results copies: per unit its caption without "&", its
+    // result, its abbreviation and, in the price windows, its price.
+    std::vector<QStringList> tableRows() const;
 
     // For extensions: puts a control of their own at a place given in twips
     // from the window's top left corner, kept there when the layout changes.
