@@ -1,6 +1,7 @@
 #include "frame/help_viewer.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -37,13 +38,6 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
             showTopic(m_contents, kHelpContents);
     });
     contents->setObjectName(QStringLiteral("helpcontents"));
-    // Esc closes the viewer, as it closes the dialogs of the desktop.
-    auto* close = new QAction(tr("Close"), this);
-    close->setObjectName(QStringLiteral("helpclose"));
-    close->setShortcut(Qt::Key_Escape);
-    close->setShortcutContext(Qt::WindowShortcut);
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
@@ -54,6 +48,16 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(m_browser);
 
     resize(680, 620);
+}
+
+// Esc closes the viewer, as it closes a dialog; the browser passes it on.
+void HelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::Key_Escape)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString HelpViewer::topicAnchor(int topic)

@@ -99,9 +99,17 @@ void WindowMenu::rebuildWindowList()
 
 bool WindowMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_area->viewport()
-        && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved))
-        updateCommands();
+    // Sub-windows are the viewport's children; each is watched for being
+    // shown and hidden, which closing it does before it goes.
+    if (watched == m_area->viewport()) {
+        if (event->type() == QEvent::ChildAdded)
+            static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+        if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
+            updateCommands();
+    } else if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        if (qobject_cast<QMdiSubWindow*>(watched))
+            updateCommands();
+    }
     return QMenu::eventFilter(watched, event);
 }
 
