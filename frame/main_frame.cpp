@@ -22,8 +22,8 @@
 #include "frame/resources.h"
 #include "frame/screen_geometry.h"
 #include "frame/window_menu.h"
-#include "frame/window_signals.h"
 #include "frame/work_area.h"
+#include "windows/twips.h"
 #include "windows/window_factory.h"
 
 namespace frame {
@@ -221,13 +221,10 @@ void MainFrame::showWindow(windows::WindowId id)
 QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
 {
     const WindowCommand& command = commandFor(id);
-    QWidget* window = m_factory(id, m_format, nullptr);
+    windows::ChildWindow* window = m_factory(id, m_format, nullptr);
 
-    // A window sets its own size, and a few their place; the sub-window frame
-    // is built around the window as it asked to be.
+    // A window sets its own size; the sub-window frame is built around it.
     const QSize size = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
-    const bool placed = window->testAttribute(Qt::WA_Moved);
-    const QPoint place = window->pos();
 
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);  // reopening must start afresh
@@ -239,7 +236,7 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
         sub->resize(size.grownBy(frameMargins));
     }
     keepTableWhole(window, size);
-    placeNewSubWindow(sub, placed ? &place : nullptr);
+    placeNewSubWindow(sub, *window);
     // The sub-window's own menu closes it with Ctrl+W on some desktops, the
     // key that opens the Weight window: two owners of one key make both
     // ignore it. The frame's keys win; Ctrl+F4 still closes.
@@ -252,11 +249,12 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
         }
     }
 
-    WindowSignalHandlers handlers;
-    handlers.openRequested = [this](windows::WindowId target) { showWindow(target); };
-    handlers.evaluationFailed = [this, window](engine::EvalStatus status) { reportFailure(window, status); };
-    handlers.evaluationSucceeded = [this, window] { clearFailure(window); };
-    connectWindowSignals(window, handlers);
+    using windows::ChildWindow;
+    connect(window, &ChildWindow::openRequested, this, &MainFrame::showWindow);
+    connect(window, &ChildWindow::evaluationFailed, this,
+            [this, window](engine::EvalStatus status) { reportFailure(window, status); });
+    connect(window, &ChildWindow::evaluationSucceeded, this,
+            [this, window] { clearFailure(window); });
     // A closed window's fault is no longer the user's concern.
     connect(window, &QObject::destroyed, this, [this, window] { clearFailure(window); });
     return sub;
@@ -264,10 +262,11 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
 
 // A window with a place of its own keeps it; every other one cascades from
 // the one placed last, so that no two open windows share a top left corner.
-void MainFrame::placeNewSubWindow(QMdiSubWindow* sub, const QPoint* designedPlace)
+void MainFrame::placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow& window)
 {
-    if (designedPlace) {
-        sub->move(*designedPlace);
+    if (const std::optional<QPoint> twips = window.preferredPlaceTwips()) {
+        sub->move(windows::twipsToPixels(twips->x(), window.logicalDpiX()),
+                  windows::twipsToPixels(twips->y(), window.logicalDpiY()));
         return;
     }
     QStyleOptionTitleBar titleBar;
@@ -283,7 +282,7 @@ void MainFrame::placeNewSubWindow(QMdiSubWindow* sub, const QPoint* designedPlac
     m_lastCascaded = corner;
 }
 
-void MainFrame::reportFailure(QWidget* window, engine::EvalStatus status)
+void MainFrame::reportFailure(const windows::ChildWindow* window, engine::EvalStatus status)
 {
     const QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     const QString title = sub ? sub->windowTitle() : window->windowTitle();
@@ -291,7 +290,7 @@ void MainFrame::reportFailure(QWidget* window, engine::EvalStatus status)
     m_failedWindow = window;
 }
 
-void MainFrame::clearFailure(QWidget* window)
+void MainFrame::clearFailure(const windows::ChildWindow* window)
 {
     if (m_failedWindow && m_failedWindow != window)
         return;  // another window's fault still stands

@@ -10,6 +10,7 @@
 
 #include "engine/status.h"
 #include "engine/value_text.h"
+#include "windows/child_window.h"
 #include "windows/window_id.h"
 
 class QLabel;
@@ -25,7 +26,8 @@ class WindowMenu;
 struct WindowCommand;
 
 // Creates a child window; the frame uses windows::createWindow, tests their own.
-using WindowFactory = std::function<QWidget*(windows::WindowId, const engine::NumberFormat&, QWidget*)>;
+using WindowFactory =
+    std::function<windows::ChildWindow*(windows::WindowId, const engine::NumberFormat&, QWidget*)>;
 
 // The program's frame `Quorvel`: a work area for the child windows, with the
 // File and Help menus and the toolbar that open them. Each child window exists
@@ -58,10 +60,12 @@ private:
     void createFrameCommands();
     void placeOnScreen();
     QMdiSubWindow* createSubWindow(windows::WindowId id);
-    void placeNewSubWindow(QMdiSubWindow* sub, const QPoint* designedPlace);
+    // Where a sub-window stands when the frame has just created it: the place
+    // its window asks for, if any; otherwise a cascade from the window placed last.
+    void placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow& window);
+    void reportFailure(const windows::ChildWindow* window, engine::EvalStatus status);
+    void clearFailure(const windows::ChildWindow* window);
     void dropFrameShortcuts(QMenu* menu) const;
-    void reportFailure(QWidget* window, engine::EvalStatus status);
-    void clearFailure(QWidget* window);
     bool showMenuItemHelp(QMenu* menu);
     bool isFrameShortcut(const QKeyCombination& key) const;
 
@@ -75,7 +79,7 @@ private:
     QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
-    QPointer<QWidget> m_failedWindow;  // whose failure the status bar shows
+    QPointer<const windows::ChildWindow> m_failedWindow;  // whose failure the status bar shows
     std::optional<QPoint> m_lastCascaded;  // the corner given to the last new window
 };
 
