@@ -15,6 +15,7 @@ namespace frame {
 inline constexpr int kNoHelpTopic = 0;
 inline constexpr int kHelpContents = 200;
 inline constexpr int kHelpCategoryWindows = 202;
+inline constexpr int kHelpWindowMenu = 203;  // the Window menu and copying
 
 // One window command: the File menu item and the toolbar button that open the
 // same window, in the order both show them. The menu caption carries the "&"

@@ -1,6 +1,7 @@
 #include "frame/help_viewer.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -47,6 +48,16 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(m_browser);
 
     resize(680, 620);
+}
+
+// Esc closes the viewer, as it closes a dialog; the browser passes it on.
+void HelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::Key_Escape)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString HelpViewer::topicAnchor(int topic)

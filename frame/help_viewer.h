@@ -24,6 +24,9 @@ public:
 
     QTextBrowser* browser() const { return m_browser; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* m_browser;
     QUrl m_contents;

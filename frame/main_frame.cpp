@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -16,8 +18,11 @@
 #include "frame/command_table.h"
 #include "frame/help_dialog.h"
 #include "frame/help_viewer.h"
+#include "frame/placement.h"
 #include "frame/resources.h"
 #include "frame/screen_geometry.h"
+#include "frame/window_menu.h"
+#include "frame/work_area.h"
 #include "windows/twips.h"
 #include "windows/window_factory.h"
 
@@ -37,6 +42,23 @@ const WindowCommand& commandFor(windows::WindowId id)
 constexpr QKeyCombination kExitShortcut = Qt::Key_F12;
 constexpr QKeyCombination kHelpShortcut = Qt::Key_F1;
 
+// A button's tool tip names the key that does the same: "Distance (Ctrl+D)".
+QString withShortcut(const QString& text, QKeyCombination key)
+{
+    return QStringLiteral("%1 (%2)").arg(text,
+                                         QKeySequence(key).toString(QKeySequence::NativeText));
+}
+
+// A window without a layout to stretch its controls cannot be made smaller
+// than the size it asked for; the frame shades what lies beyond it.
+void keepTableWhole(QWidget* window, const QSize& size)
+{
+    if (window->layout() || !size.isValid())
+        return;
+    window->setMinimumSize(size);
+    WorkArea::shadeBeyond(window, size);
+}
+
 }  // namespace
 
 MainFrame::MainFrame(QWidget* parent) : MainFrame(windows::createWindow, parent) {}
@@ -49,7 +71,7 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     setWindowTitle(QStringLiteral("Tabrix"));
     setWindowIcon(logoIcon());
 
-    m_mdiArea = new QMdiArea(this);
+    m_mdiArea = new WorkArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -90,6 +112,11 @@ void MainFrame::createMenusAndToolBar()
     m_fileMenu->menuAction()->setData(kHelpContents);
     m_fileMenu->installEventFilter(this);
 
+    m_windowMenu = new WindowMenu(m_mdiArea, this);
+    m_windowMenu->menuAction()->setData(kHelpWindowMenu);
+    m_windowMenu->installEventFilter(this);
+    menuBar()->addMenu(m_windowMenu);
+
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("mhelp"));
     m_helpMenu->menuAction()->setObjectName(QStringLiteral("mhelp"));
@@ -122,7 +149,7 @@ void MainFrame::createWindowCommands()
 
         QAction* button = m_toolBar->addAction(icon, toolbarText(command));
         button->setObjectName(QString::fromLatin1(command.toolbarKey));
-        button->setToolTip(toolbarText(command));
+        button->setToolTip(withShortcut(toolbarText(command), command.shortcut));
 
         const windows::WindowId id = command.window;
         connect(item, &QAction::triggered, this, [this, id] { showWindow(id); });
@@ -158,13 +185,13 @@ void MainFrame::createFrameCommands()
     m_toolBar->addSeparator();
     QAction* help = m_toolBar->addAction(frameIcon("help"), QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("buthelp"));
-    help->setToolTip(QStringLiteral("Help"));
+    help->setToolTip(withShortcut(QStringLiteral("Help"), kHelpShortcut));
     connect(help, &QAction::triggered, this, [this] { showHelp(kHelpContents); });
 
     m_toolBar->addSeparator();
     QAction* exit = m_toolBar->addAction(frameIcon("exit"), QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("butexit"));
-    exit->setToolTip(QStringLiteral("Exit"));
+    exit->setToolTip(withShortcut(QStringLiteral("Exit"), kExitShortcut));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -208,6 +235,7 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
         const QMargins frameMargins = sub->contentsMargins();
         sub->resize(size.grownBy(frameMargins));
     }
+    keepTableWhole(window, size);
     placeNewSubWindow(sub, *window);
     // The sub-window's own menu closes it with Ctrl+W on some desktops, the
     // key that opens the Weight window: two owners of one key make both
@@ -232,12 +260,26 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
     return sub;
 }
 
+// A window with a place of its own keeps it; every other one cascades from
+// the one placed last, so that no two open windows share a top left corner.
 void MainFrame::placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow& window)
 {
-    const std::optional<QPoint> twips = window.preferredPlaceTwips();
-    if (!twips) return;  // the work area places it as it is shown
-    sub->move(windows::twipsToPixels(twips->x(), window.logicalDpiX()),
-              windows::twipsToPixels(twips->y(), window.logicalDpiY()));
+    if (const std::optional<QPoint> twips = window.preferredPlaceTwips()) {
+        sub->move(windows::twipsToPixels(twips->x(), window.logicalDpiX()),
+                  windows::twipsToPixels(twips->y(), window.logicalDpiY()));
+        return;
+    }
+    QStyleOptionTitleBar titleBar;
+    titleBar.initFrom(sub);
+    const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &titleBar, sub);
+    std::vector<QPoint> taken;
+    for (const QMdiSubWindow* open : m_mdiArea->subWindowList())
+        if (open != sub && !open->isHidden())
+            taken.push_back(open->pos());
+    const QRect area(QPoint(0, 0), m_mdiArea->viewport()->size());
+    const QPoint corner = cascadePlace(area, sub->size(), m_lastCascaded ? &*m_lastCascaded : nullptr, step, taken);
+    sub->move(corner);
+    m_lastCascaded = corner;
 }
 
 void MainFrame::reportFailure(const windows::ChildWindow* window, engine::EvalStatus status)
@@ -296,7 +338,21 @@ bool MainFrame::isFrameShortcut(const QKeyCombination& key) const
         if (command.shortcut == key)
             return true;
     }
+    for (const QKeySequence& windowKey : m_windowMenu->shortcuts())
+        if (windowKey.count() == 1 && windowKey[0] == key)
+            return true;
     return false;
+}
+
+// A box's context menu would otherwise offer a key the frame takes for
+// itself, such as "Select All  Ctrl+A" while Ctrl+A opens the Area window.
+void MainFrame::dropFrameShortcuts(QMenu* menu) const
+{
+    for (QAction* action : menu->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeIf([this](const QKeySequence& key) { return key.count() == 1 && isFrameShortcut(key[0]); }) > 0)
+            action->setShortcuts(keys);
+    }
 }
 
 // F1 on a highlighted menu item shows that item's topic; an item without a
@@ -314,7 +370,7 @@ bool MainFrame::showMenuItemHelp(QMenu* menu)
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_fileMenu || watched == m_helpMenu) {
+    if (watched == m_fileMenu || watched == m_helpMenu || watched == m_windowMenu) {
         if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->keyCombination() == kHelpShortcut) {
@@ -326,6 +382,13 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event)
                 return showMenuItemHelp(static_cast<QMenu*>(watched));
             }
         }
+        return false;
+    }
+    if (event->type() == QEvent::Show) {
+        // A context menu is a window of its own, parented to its box.
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (menu && menu->parentWidget() && m_mdiArea->isAncestorOf(menu->parentWidget()))
+            dropFrameShortcuts(menu);
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride) {

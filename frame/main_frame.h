@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "engine/status.h"
 #include "engine/value_text.h"
@@ -20,6 +22,7 @@ class QToolBar;
 namespace frame {
 
 class AboutForm;
+class WindowMenu;
 struct WindowCommand;
 
 // Creates a child window; the frame uses windows::createWindow, tests their own.
@@ -58,10 +61,11 @@ private:
     void placeOnScreen();
     QMdiSubWindow* createSubWindow(windows::WindowId id);
     // Where a sub-window stands when the frame has just created it: the place
-    // its window asks for, if any; otherwise the work area's own placement.
+    // its window asks for, if any; otherwise a cascade from the window placed last.
     void placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow& window);
     void reportFailure(const windows::ChildWindow* window, engine::EvalStatus status);
     void clearFailure(const windows::ChildWindow* window);
+    void dropFrameShortcuts(QMenu* menu) const;
     bool showMenuItemHelp(QMenu* menu);
     bool isFrameShortcut(const QKeyCombination& key) const;
 
@@ -70,11 +74,13 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
+    WindowMenu* m_windowMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
     QPointer<const windows::ChildWindow> m_failedWindow;  // whose failure the status bar shows
+    std::optional<QPoint> m_lastCascaded;  // the corner given to the last new window
 };
 
 }  // namespace frame

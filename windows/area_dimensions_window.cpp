@@ -12,6 +12,7 @@
 #include "windows/decoration.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
+#include "windows/table_copy.h"
 
 namespace windows {
 
@@ -87,6 +88,13 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
     // then, in tab order, the six fields, the result boxes and the buttons.
     m_shape = createShape(this, controlName("Shape", m_d.letter, 1));
     m_frame = createRowFrame(this, controlName("Frame", m_d.letter));
+
+    addCopyAllResults(*this, [this] {
+        TableRows rows;
+        for (std::size_t k = 0; k < m_results.size(); ++k)
+            rows.push_back({static_cast<QLabel*>(m_rowLabels[k])->text(), m_results[k]->text()});
+        return rows;
+    });
 
     createInputs();
     createResults();

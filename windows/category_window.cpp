@@ -10,6 +10,7 @@
 #include "windows/decoration.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
+#include "windows/table_copy.h"
 #include "windows/twips.h"
 
 namespace windows {
@@ -29,6 +30,8 @@ CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor, const engine:
 {
     setObjectName(QString::fromLatin1(descriptor.objectName));
     setWindowTitle(fromUtf8(descriptor.caption()));
+
+    addCopyAllResults(*this, [this] { return tableRows(); });
 
     // Creation order is tab order: the value box first, then the price box,
     // the options and the result boxes.
@@ -114,6 +117,10 @@ void CategoryWindow::createRows()
         auto* price = new QLabel(this);
         price->setObjectName(indexedName(names.priceLabels, k));
         price->setAccessibleName(QStringLiteral("Price per ") + unitName);
+        // Selectable to be copied, but not a stop of the Tab key: a click
+        // gives it the focus, then the keys select.
+        price->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        price->setFocusPolicy(Qt::ClickFocus);
         m_priceLabels.push_back(price);
     }
 }
@@ -223,6 +230,18 @@ void CategoryWindow::placeControl(QWidget* control, const QRect& twips)
 {
     m_extraControls.push_back({control, twips});
     layOut();
+}
+
+std::vector<QStringList> CategoryWindow::tableRows() const
+{
+    std::vector<QStringList> rows;
+    for (int k = 1; k <= unitCount(); ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        QStringList row{withoutAccelerator(m_options[i]->text()), m_results[i]->text(), m_abbreviations[i]->text()};
+        if (!m_priceLabels.empty()) row.append(m_priceLabels[i]->text());
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 QSize CategoryWindow::sizeHint() const { return m_clientSize; }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include "engine/evaluate.h"
 #include "engine/price.h"
@@ -47,6 +48,10 @@ public:
     // The design's client size in pixels (the window size less title bar and
     // borders), widened where the fonts need more room.
     QSize sizeHint() const override;
+
+    // What Copy All Results copies: per unit its caption without "&", its
+    // result, its abbreviation and, in the price windows, its price.
+    std::vector<QStringList> tableRows() const;
 
     // For extensions: puts a control of their own at a place given in twips
     // from the window's top left corner, kept there when the layout changes.

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "engine/civil_date.h"
+#include "windows/table_copy.h"
 #include "windows/twips.h"
 
 namespace windows {
@@ -45,6 +46,9 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     m_first.sentence = createLabel("Label1", "Label1", "First date sentence");
     m_second.sentence = createLabel("Label2", "Label2", "Second date sentence");
     m_date3 = createLabel("Date3", "Date3", "Difference between the dates");
+
+    // The three sentences, one row each, as the window shows them.
+    addCopyAllResults(*this, [this] { return TableRows{{m_first.sentence->text()}, {m_second.sentence->text()}, {m_date3->text()}}; });
 
     // A clicked day, and every other change of the date (keys, month
     // buttons, the program), bring the labels into step. Connected once the

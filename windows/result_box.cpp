@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "windows/table_copy.h"
+
 namespace windows {
 
 namespace {
@@ -26,6 +28,11 @@ void showResultMenu(QLineEdit& box, const QPoint& position)
     selectAll->setObjectName(QStringLiteral("select-all"));
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setEnabled(!box.text().isEmpty());
+
+    if (QAction* copyAll = copyAllResultsFor(box)) {
+        menu->addSeparator();
+        menu->addAction(copyAll);
+    }
 
     menu->popup(box.mapToGlobal(position));
 }

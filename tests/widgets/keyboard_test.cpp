@@ -122,7 +122,7 @@ QStringList texts(const QList<QLineEdit*>& boxes)
 }
 
 // Checks what the result box's context menu, opened by the keyboard, offers:
-// Copy and Select All, nothing that edits; and that its Copy copies.
+// Copy, Select All and Copy All Results, nothing that edits; and that its Copy copies.
 void checkResultMenu(QLineEdit* box)
 {
     box->setFocus(Qt::TabFocusReason);  // as Tab brings it: the whole text selected
@@ -145,7 +145,8 @@ void checkResultMenu(QLineEdit* box)
             QVERIFY2(action->objectName() != QLatin1String(editing), editing);
         if (action->shortcut() == QKeySequence(QKeySequence::Copy)) copy = action;
     }
-    QCOMPARE(offered, (QStringList{QStringLiteral("Copy"), QStringLiteral("Select All")}));
+    QCOMPARE(offered, (QStringList{QStringLiteral("Copy"), QStringLiteral("Select All"),
+                                   QStringLiteral("Copy All Results")}));
     QVERIFY(copy && copy->isEnabled());
 
     QApplication::clipboard()->setText(QStringLiteral("before"));

@@ -167,13 +167,15 @@ private slots:
     {
         frame::MainFrame frame(createFake);
         const QList<QAction*> menus = frame.menuBar()->actions();
-        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus.size(), 3);
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("mf"));
         QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
         QCOMPARE(menus[0]->data().toInt(), 200);
-        QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("mhelp"));
-        QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
-        QCOMPARE(menus[1]->data().toInt(), 200);
+        QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("mwindow"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Window"));
+        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("mhelp"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(menus[2]->data().toInt(), 200);
     }
 
     void menuItemsInOrder_data()
@@ -259,6 +261,10 @@ private slots:
             "Area", "Area - Metric", "Area - Standard", "Density", "Distance", "Energy", "Force", "Liquid",
             "Pressure", "Speed", "Temperature", "Time", "Volume", "Weight", "", "Difference Between Dates",
             "", "Help", "", "Exit"};
+        // The tool tip adds the key that does the same.
+        const QStringList keysTyped = {
+            "Ctrl+A", "Ctrl+M", "Ctrl+N", "Ctrl+Y", "Ctrl+D", "Ctrl+E", "Ctrl+F", "Ctrl+L", "Ctrl+P", "Ctrl+S",
+            "Ctrl+T", "Ctrl+I", "Ctrl+U", "Ctrl+W", "", "Ctrl+B", "", "F1", "", "F12"};
         const QList<QAction*> buttons = toolBar->actions();
         QCOMPARE(buttons.size(), 20);
         for (int k = 0; k < buttons.size(); ++k) {
@@ -269,7 +275,7 @@ private slots:
                 continue;
             QVERIFY2(button->objectName() == keys[k], qPrintable(position + ": " + button->objectName()));
             QCOMPARE(button->text(), texts[k]);
-            QCOMPARE(button->toolTip(), texts[k]);
+            QCOMPARE(button->toolTip(), texts[k] + QStringLiteral(" (") + keysTyped[k] + u')');
         }
     }
 
