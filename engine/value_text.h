@@ -27,7 +27,7 @@ struct ReadResult {
 // text without a number reads as 0. "&H1F" and "&O17" read hexadecimal and
 // octal whole numbers of any length. Fails only with Overflow, for a magnitude
 // beyond the largest finite double; a value too small for a double reads as 0.
-// Never throws; any bytes, of any length, are accepted.
+// Never throws and never allocates; any bytes, of any length, are accepted.
 ReadResult ReadValue(std::string_view text);
 
 // Why a reading stopped before the end of the text.

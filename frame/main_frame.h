@@ -57,6 +57,7 @@ private:
     QMdiSubWindow* createSubWindow(windows::WindowId id);
     void reportFailure(QWidget* window, engine::EvalStatus status);
     void clearFailure(QWidget* window);
+    void showReadingHint(QWidget* window, const QString& words);
     bool showMenuItemHelp(QMenu* menu);
     bool isFrameShortcut(const QKeyCombination& key) const;
 
@@ -70,6 +71,8 @@ private:
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
     QPointer<QWidget> m_failedWindow;  // whose failure the status bar shows
+    QLabel* m_readingHint = nullptr;
+    QPointer<QWidget> m_hintWindow;    // whose reading hint the status bar shows
 };
 
 }  // namespace frame

@@ -13,6 +13,8 @@ class QLineEdit;
 
 namespace windows {
 
+class HintMarker;
+
 // What differs between the metric and the standard window.
 struct AreaDimensionsDescriptor {
     const char* objectName;  // "Form2"
@@ -52,6 +54,9 @@ signals:
     void openRequested(windows::WindowId id);
     void evaluationFailed(engine::EvalStatus status);
     void evaluationSucceeded();
+    // The note of a field just emptied for reading below 1, for the status
+    // bar; "" once it no longer applies.
+    void readingHintChanged(const QString& words);
 
 private:
     void createInputs();
@@ -60,7 +65,8 @@ private:
     void layOut();
 
     engine::EvalStatus compute();  // the window's one routine
-    void onBoxChanged();
+    void onBoxChanged(int box);
+    void noteEmptiedField(int box, const QString& typed);
     void report(engine::EvalStatus status);
 
     const AreaDimensionsDescriptor& m_d;
@@ -78,6 +84,9 @@ private:
     QWidget* m_otherButton = nullptr;
     QSize m_clientSize;
     bool m_writing = false;
+    std::vector<HintMarker*> m_fieldMarkers;  // fields 1..6 at 0..5
+    int m_notedField = 0;                     // the field whose note stands, 0 for none
+    bool m_noteEntryOpen = false;             // still typing the entry that was emptied
     engine::EvalStatus m_lastStatus = engine::EvalStatus::Ok;
 };
 

@@ -23,6 +23,7 @@ class QRadioButton;
 
 namespace windows {
 
+class HintMarker;
 class SelectingLineEdit;
 
 // Control arrays are numbered from 1 in their names: "OptionU1(3)", "TextU2(11)".
@@ -69,6 +70,9 @@ signals:
     void sideChanged(const QString& text);
     // Raised by controls an extension adds (the Area window's buttons).
     void openRequested(windows::WindowId id);
+    // How the value or price box was read, for the status bar; "" when both
+    // were read whole (a fault goes through evaluationFailed instead).
+    void readingHintChanged(const QString& words);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -92,6 +96,9 @@ private:
     engine::EvalStatus evaluateSelected();
     engine::EvalStatus evaluatePrices(int unit);
     void report(engine::EvalStatus status);
+    void showValueReading(engine::EvalStatus status);
+    void showPriceReading(engine::EvalStatus status);
+    void publishReading(const HintMarker* latest);
 
     // engine::EvalSink and engine::PriceSink: each write lands at once, so a
     // fault part-way leaves the earlier ones on screen.
@@ -119,6 +126,15 @@ private:
     QLabel* m_priceHeading = nullptr;
     SelectingLineEdit* m_priceBox = nullptr;
     std::vector<QLabel*> m_priceLabels;
+
+    // Markers inside the value and price boxes; the count of boxes and labels
+    // the running evaluation has written tells which still show older texts.
+    HintMarker* m_valueMarker = nullptr;
+    HintMarker* m_priceMarker = nullptr;
+    int m_resultsWritten = 0;
+    bool m_resultsStale = false;
+    int m_pricesWritten = 0;
+    QString m_publishedReading;
 
     struct Placement {
         QPointer<QWidget> control;
