@@ -172,10 +172,14 @@ ReadingHint smallFieldHint()
     return {QStringLiteral("Each field takes 1 or more; use the next smaller unit for a fraction."), {}};
 }
 
-HintMarker::HintMarker(QLineEdit* box) : QObject(box), m_box(box), m_action(new QAction(box))
+HintMarker::HintMarker(QLineEdit* box) : QObject(box), m_box(box) {}
+
+// Made on the first hint: an action, even hidden, gives the box a child
+// button that screen readers list and that widens the box's size hint.
+void HintMarker::createAction()
 {
+    m_action = new QAction(m_box);
     m_action->setObjectName(QStringLiteral("ReadingMarker"));
-    m_action->setVisible(false);
     paintIcon();
     m_box->addAction(m_action, QLineEdit::TrailingPosition);
     // A click on the marker shows its words at once, without waiting to hover.
@@ -190,6 +194,10 @@ void HintMarker::show(const ReadingHint& hint)
     if (hint.headline == m_hint.headline && hint.detail == m_hint.detail && hint.fault == m_hint.fault)
         return;  // most keystrokes
     m_hint = hint;
+    if (!m_action) {
+        if (hint.isEmpty()) return;
+        createAction();
+    }
     m_action->setVisible(!hint.isEmpty());
     m_action->setToolTip(hint.toolTip());
     m_action->setText(hint.spoken());

@@ -59,10 +59,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createAction();
     void paintIcon();
 
     QLineEdit* m_box;
-    QAction* m_action;
+    QAction* m_action = nullptr;
     ReadingHint m_hint;
 };
 
