@@ -18,19 +18,16 @@
 #include <string>
 
 #include "frame/main_frame.h"
+#include "windows/control_text.h"
 #include "windows/window_factory.h"
 #include "support/allocation_counter.h"
 
 namespace {
 
+using windows::indexedName;
 using windows::WindowId;
 
 const engine::NumberFormat kFormat{".", ","};
-
-QString indexedName(const char* base, int index)
-{
-    return QString::fromLatin1(base) + u'(' + QString::number(index) + u')';
-}
 
 // A window as the frame shows it, with its initial texts.
 std::unique_ptr<QWidget> shownWindow(WindowId id)

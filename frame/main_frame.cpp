@@ -18,8 +18,8 @@
 #include "frame/help_viewer.h"
 #include "frame/resources.h"
 #include "frame/screen_geometry.h"
-#include "frame/window_signals.h"
 #include "windows/reading_hint.h"
+#include "windows/twips.h"
 #include "windows/window_factory.h"
 
 namespace frame {
@@ -200,13 +200,10 @@ void MainFrame::showWindow(windows::WindowId id)
 QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
 {
     const WindowCommand& command = commandFor(id);
-    QWidget* window = m_factory(id, m_format, nullptr);
+    windows::ChildWindow* window = m_factory(id, m_format, nullptr);
 
-    // A window sets its own size, and a few their place; the sub-window frame
-    // is built around the window as it asked to be.
+    // A window sets its own size; the sub-window frame is built around it.
     const QSize size = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
-    const bool placed = window->testAttribute(Qt::WA_Moved);
-    const QPoint place = window->pos();
 
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);  // reopening must start afresh
@@ -217,8 +214,7 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
         const QMargins frameMargins = sub->contentsMargins();
         sub->resize(size.grownBy(frameMargins));
     }
-    if (placed)
-        sub->move(place);
+    placeNewSubWindow(sub, *window);
     // The sub-window's own menu closes it with Ctrl+W on some desktops, the
     // key that opens the Weight window: two owners of one key make both
     // ignore it. The frame's keys win; Ctrl+F4 still closes.
@@ -231,19 +227,29 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
         }
     }
 
-    WindowSignalHandlers handlers;
-    handlers.openRequested = [this](windows::WindowId target) { showWindow(target); };
-    handlers.evaluationFailed = [this, window](engine::EvalStatus status) { reportFailure(window, status); };
-    handlers.evaluationSucceeded = [this, window] { clearFailure(window); };
-    connectWindowSignals(window, handlers);
+    using windows::ChildWindow;
+    connect(window, &ChildWindow::openRequested, this, &MainFrame::showWindow);
+    connect(window, &ChildWindow::evaluationFailed, this,
+            [this, window](engine::EvalStatus status) { reportFailure(window, status); });
+    connect(window, &ChildWindow::evaluationSucceeded, this,
+            [this, window] { clearFailure(window); });
     // A closed window's fault is no longer the user's concern.
     connect(window, &QObject::destroyed, this, [this, window] { clearFailure(window); });
-    windows::connectReadingHint(window, [this, window](const QString& words) { showReadingHint(window, words); });
+    connect(window, &ChildWindow::readingHintChanged, this,
+            [this, window](const QString& words) { showReadingHint(window, words); });
     connect(window, &QObject::destroyed, this, [this, window] { showReadingHint(window, {}); });
     return sub;
 }
 
-void MainFrame::reportFailure(QWidget* window, engine::EvalStatus status)
+void MainFrame::placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow& window)
+{
+    const std::optional<QPoint> twips = window.preferredPlaceTwips();
+    if (!twips) return;  // the work area places it as it is shown
+    sub->move(windows::twipsToPixels(twips->x(), window.logicalDpiX()),
+              windows::twipsToPixels(twips->y(), window.logicalDpiY()));
+}
+
+void MainFrame::reportFailure(const windows::ChildWindow* window, engine::EvalStatus status)
 {
     const QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     const QString title = sub ? sub->windowTitle() : window->windowTitle();
@@ -251,7 +257,7 @@ void MainFrame::reportFailure(QWidget* window, engine::EvalStatus status)
     m_failedWindow = window;
 }
 
-void MainFrame::clearFailure(QWidget* window)
+void MainFrame::clearFailure(const windows::ChildWindow* window)
 {
     if (m_failedWindow && m_failedWindow != window)
         return;  // another window's fault still stands
@@ -259,7 +265,7 @@ void MainFrame::clearFailure(QWidget* window)
     m_failedWindow = nullptr;
 }
 
-void MainFrame::showReadingHint(QWidget* window, const QString& words)
+void MainFrame::showReadingHint(const windows::ChildWindow* window, const QString& words)
 {
     if (words.isEmpty()) {
         if (m_hintWindow && m_hintWindow != window)

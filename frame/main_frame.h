@@ -8,6 +8,7 @@
 
 #include "engine/status.h"
 #include "engine/value_text.h"
+#include "windows/child_window.h"
 #include "windows/window_id.h"
 
 class QLabel;
@@ -22,7 +23,8 @@ class AboutForm;
 struct WindowCommand;
 
 // Creates a child window; the frame uses windows::createWindow, tests their own.
-using WindowFactory = std::function<QWidget*(windows::WindowId, const engine::NumberFormat&, QWidget*)>;
+using WindowFactory =
+    std::function<windows::ChildWindow*(windows::WindowId, const engine::NumberFormat&, QWidget*)>;
 
 // The program's frame `Quorvel`: a work area for the child windows, with the
 // File and Help menus and the toolbar that open them. Each child window exists
@@ -55,9 +57,12 @@ private:
     void createFrameCommands();
     void placeOnScreen();
     QMdiSubWindow* createSubWindow(windows::WindowId id);
-    void reportFailure(QWidget* window, engine::EvalStatus status);
-    void clearFailure(QWidget* window);
-    void showReadingHint(QWidget* window, const QString& words);
+    // Where a sub-window stands when the frame has just created it: the place
+    // its window asks for, if any; otherwise the work area's own placement.
+    void placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow& window);
+    void reportFailure(const windows::ChildWindow* window, engine::EvalStatus status);
+    void clearFailure(const windows::ChildWindow* window);
+    void showReadingHint(const windows::ChildWindow* window, const QString& words);
     bool showMenuItemHelp(QMenu* menu);
     bool isFrameShortcut(const QKeyCombination& key) const;
 
@@ -70,9 +75,9 @@ private:
     QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
-    QPointer<QWidget> m_failedWindow;  // whose failure the status bar shows
+    QPointer<const windows::ChildWindow> m_failedWindow;  // whose failure the status bar shows
     QLabel* m_readingHint = nullptr;
-    QPointer<QWidget> m_hintWindow;    // whose reading hint the status bar shows
+    QPointer<const windows::ChildWindow> m_hintWindow;  // whose reading hint the status bar shows
 };
 
 }  // namespace frame

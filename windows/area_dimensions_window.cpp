@@ -1,21 +1,18 @@
 #include "windows/area_dimensions_window.h"
 
-#include <algorithm>
-#include <functional>
-
-#include <QFocusEvent>
-#include <QFontMetrics>
-#include <QFrame>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStyle>
 
 #include "tables/area_dimensions.h"
-#include "windows/category_window.h"
+#include "windows/control_text.h"
+#include "windows/decoration.h"
 #include "windows/reading_hint.h"
 #include "windows/result_box.h"
-#include "windows/twips.h"
+#include "windows/selecting_line_edit.h"
 
 namespace windows {
 
@@ -34,13 +31,10 @@ constexpr AreaDimensionsDescriptor kStandard = {
     4, 4665, 5880,
 };
 
-// Typed boxes hold at most 21 characters, and focus selects as many in a
-// result box; results themselves are never cut.
-constexpr int kMaxText = 21;
-
 // Positions in twips. The result boxes, and the frame and shape with them,
 // reach to a margin from the window's right edge: the fonts of today need more
-// than the 2295 twips first drawn for a 21-character result.
+// than the 2295 twips first drawn for a 21-character result, and the grid
+// stretches where even that is not enough.
 constexpr int kFrameLeft = 120;
 constexpr int kFieldLefts[] = {1635, 2475, 3315};
 constexpr int kFieldWidth = 645;
@@ -50,8 +44,14 @@ constexpr int kResultRightMargin = 180;
 constexpr int kFirstResultTop = 1320;
 constexpr int kRowPitch = 300;
 constexpr int kButtonTop = 4560;
-
-const QString kWidestResult = QStringLiteral("8.88888888888888E+888");
+constexpr int kButtonWidth = 1800;
+constexpr int kButtonHeight = 495;
+constexpr int kHeadingTop = 300;
+constexpr int kHeadingHeight = 240;
+constexpr int kRowLabelLeft = 180;
+constexpr int kRowLabelHeight = 255;
+constexpr int kInputLabelLeft = 240;
+constexpr int kInputLabelHeight = 255;
 
 QString controlName(const char* stem, char letter, int number = 0)
 {
@@ -60,52 +60,6 @@ QString controlName(const char* stem, char letter, int number = 0)
     return name;
 }
 
-// A line edit that selects the first `length` characters of its text when the
-// user comes to it, by the keyboard or by a click, after running `visited`.
-// Coming back from a menu or another program is no visit: the text keeps its
-// selection.
-class VisitedLineEdit : public QLineEdit {
-public:
-    VisitedLineEdit(int length, std::function<void()> visited, QWidget* parent)
-        : QLineEdit(parent), m_length(length), m_visited(std::move(visited))
-    {
-    }
-
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        const Qt::FocusReason reason = event->reason();
-        const bool visit = reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
-        if (visit && m_visited) m_visited();
-        QLineEdit::focusInEvent(event);
-        if (!visit) return;
-        selectFromStart();
-        m_selectAfterPress = reason == Qt::MouseFocusReason;
-    }
-
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        m_selectAfterPress = false;
-        QLineEdit::focusOutEvent(event);
-    }
-
-    // The click that brought the focus would otherwise drop the selection.
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        QLineEdit::mousePressEvent(event);
-        if (!m_selectAfterPress) return;
-        m_selectAfterPress = false;
-        selectFromStart();
-    }
-
-private:
-    void selectFromStart() { setSelection(0, std::min<int>(m_length, int(text().size()))); }
-
-    const int m_length;
-    const std::function<void()> m_visited;
-    bool m_selectAfterPress = false;
-};
-
 }  // namespace
 
 const AreaDimensionsDescriptor& metricDimensionsDescriptor() { return kMetric; }
@@ -113,24 +67,15 @@ const AreaDimensionsDescriptor& standardDimensionsDescriptor() { return kStandar
 
 AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descriptor,
                                            const engine::NumberFormat& format, QWidget* parent)
-    : QWidget(parent), m_d(descriptor), m_table(descriptor.table()), m_format(format)
+    : ChildWindow(parent), m_d(descriptor), m_table(descriptor.table()), m_format(format)
 {
     setObjectName(QString::fromLatin1(m_d.objectName));
     setWindowTitle(QString::fromLatin1(m_d.title));
 
     // The frame and the shape come first so that they lie beneath the rest;
     // then, in tab order, the six fields, the result boxes and the buttons.
-    auto* shape = new QFrame(this);
-    shape->setObjectName(controlName("Shape", m_d.letter, 1));
-    shape->setFrameShape(QFrame::Box);
-    shape->setFrameShadow(QFrame::Plain);
-    m_shape = shape;
-
-    auto* frame = new QFrame(this);
-    frame->setObjectName(controlName("Frame", m_d.letter));
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
-    m_frame = frame;
+    m_shape = createShape(this, controlName("Shape", m_d.letter, 1));
+    m_frame = createRowFrame(this, controlName("Frame", m_d.letter));
 
     createInputs();
     createResults();
@@ -148,18 +93,20 @@ void AreaDimensionsWindow::createInputs()
 
     auto* lengthLabel = new QLabel(QStringLiteral("Enter a Length"), this);
     lengthLabel->setObjectName(controlName("Label", m_d.letter, 3));
-    m_lengthLabel = lengthLabel;
+    m_inputLabels[0] = lengthLabel;
 
     auto* widthLabel = new QLabel(QStringLiteral("Enter a Width"), this);
     widthLabel->setObjectName(controlName("Label", m_d.letter, 4));
-    m_widthLabel = widthLabel;
+    m_inputLabels[1] = widthLabel;
 
     const QByteArray base = controlName("Text", m_d.letter, 1).toLatin1();
     for (int k = 1; k <= engine::kDimensionBoxes; ++k) {
         QLineEdit* box = nullptr;
         if (k <= engine::kDimensionFields) {
-            box = new VisitedLineEdit(m_d.fieldSelection, nullptr, this);
-            box->setMaxLength(kMaxText);
+            auto* field = new SelectingLineEdit(this);
+            field->setSelectionOnVisit(m_d.fieldSelection);
+            field->setMaxLength(kValueMaxLength);
+            box = field;
             const QString unit = fromUtf8(m_table.fieldUnits[std::size_t((k - 1) % 3)]);
             box->setAccessibleName((k <= 3 ? QStringLiteral("Length in ") : QStringLiteral("Width in ")) +
                                    unit);
@@ -195,8 +142,9 @@ void AreaDimensionsWindow::createResults()
 
         // A result box computes the results anew each time the user comes to
         // it. No maximum length: setText would cut a long result short.
-        auto* result = new VisitedLineEdit(kMaxText, [this] { report(compute()); }, this);
-        result->setText(QStringLiteral("0"));
+        auto* result = new SelectingLineEdit(QStringLiteral("0"), this);
+        result->setSelectionOnVisit(kValueMaxLength);
+        connect(result, &SelectingLineEdit::visited, this, [this] { report(compute()); });
         result->setObjectName(indexedName(boxBase.constData(), k));
         makeResultBox(*result);
         result->setAccessibleName(QStringLiteral("Area in ") + caption);
@@ -208,47 +156,74 @@ void AreaDimensionsWindow::createButtons()
 {
     auto* back = new QPushButton(QStringLiteral("Back to &Area"), this);
     back->setObjectName(controlName("Cmd", m_d.letter, 1));
-    connect(back, &QPushButton::clicked, this, [this] { emit openRequested(WindowId::Area); });
-    m_backButton = back;
+    connect(back, &QPushButton::clicked, this, [this] { requestWindow(WindowId::Area); });
+    m_buttons[0] = back;
 
     auto* other = new QPushButton(QString::fromLatin1(m_d.secondButton), this);
     other->setObjectName(controlName("Cmd", m_d.letter, 2));
     const WindowId target = m_d.secondTarget;
-    connect(other, &QPushButton::clicked, this, [this, target] { emit openRequested(target); });
-    m_otherButton = other;
+    connect(other, &QPushButton::clicked, this, [this, target] { requestWindow(target); });
+    m_buttons[1] = other;
+}
+
+void AreaDimensionsWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
+}
+
+// The grid stretches where a text would not fit its place in the layout. A
+// field need not show a long typed text whole, but it must show its line.
+TwipsGrid AreaDimensionsWindow::fittedGrid() const
+{
+    const int clientWidth = m_d.widthTwips - kNonClientWidthTwips;
+    TwipsGrid grid(*this);
+    grid.fitAcross(m_heading->sizeHint().width(), clientWidth - kFrameLeft - kFieldLefts[0]);
+    grid.fitDown(m_heading->sizeHint().height(), kHeadingHeight);
+    for (const QWidget* label : m_inputLabels) {
+        grid.fitAcross(label->sizeHint().width(), kFieldLefts[0] - kInputLabelLeft - 30);
+        grid.fitDown(label->sizeHint().height(), kInputLabelHeight);
+    }
+    for (const QWidget* label : m_rowLabels) {
+        grid.fitAcross(label->sizeHint().width(), kResultLeft - kRowLabelLeft - 30);
+        grid.fitDown(label->sizeHint().height(), kRowLabelHeight);
+    }
+    for (const QWidget* button : m_buttons) {
+        grid.fitAcross(button->sizeHint().width(), kButtonWidth);
+        grid.fitDown(button->sizeHint().height(), kButtonHeight);
+    }
+    const QLineEdit& sample = *m_results.front();
+    grid.fitAcross(lineEditWidthFor(sample, widestResultText()),
+                   clientWidth - kResultRightMargin - kResultLeft);
+    const int frames = 2 * sample.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &sample);
+    grid.fitDown(sample.fontMetrics().height() + frames, kBoxHeight);
+    return grid;
 }
 
 // Controls stand where the layout puts them, in twips converted at the
-// screen's resolution; only the result column widens where a result needs it.
+// screen's resolution and stretched where the fonts need it.
 void AreaDimensionsWindow::layOut()
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
+    const TwipsGrid grid = fittedGrid();
     const auto rect = [&](int left, int top, int width, int height) {
-        return QRect(QPoint(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY)),
-                     QPoint(twipsToPixels(left + width, dpiX) - 1,
-                            twipsToPixels(top + height, dpiY) - 1));
+        return grid.rect(left, top, width, height);
     };
 
-    int clientWidth = m_d.widthTwips - kNonClientWidthTwips;
+    const int clientWidth = m_d.widthTwips - kNonClientWidthTwips;
     const int clientHeight = m_d.heightTwips - kNonClientHeightTwips;
-    // A line edit's frame and margins are what its size hint adds to the 17
-    // "x" it is meant to show.
-    const QLineEdit& sample = *m_results.front();
-    const QFontMetrics metrics = sample.fontMetrics();
-    const int chrome = sample.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
-    const int neededPixels = metrics.horizontalAdvance(kWidestResult) + chrome;
-    const int neededTwips = int(neededPixels * 1440.0 / dpiX) + 15;
-    clientWidth = std::max(clientWidth, kResultLeft + neededTwips + kResultRightMargin);
     const int resultWidth = clientWidth - kResultRightMargin - kResultLeft;
     const int frameWidth = clientWidth - 2 * kFrameLeft;
 
     // The shape surrounds the heading and the two input rows, the frame the
     // result rows.
     m_shape->setGeometry(rect(kFrameLeft, 240, frameWidth, 1005));
-    m_heading->setGeometry(rect(kFieldLefts[0], 300, frameWidth + kFrameLeft - kFieldLefts[0], 240));
-    m_lengthLabel->setGeometry(rect(240, 570, kFieldLefts[0] - 270, 255));
-    m_widthLabel->setGeometry(rect(240, 930, kFieldLefts[0] - 270, 255));
+    m_heading->setGeometry(rect(kFieldLefts[0], kHeadingTop,
+                                frameWidth + kFrameLeft - kFieldLefts[0], kHeadingHeight));
+    const int inputLabelTops[] = {570, 930};
+    for (std::size_t row = 0; row < m_inputLabels.size(); ++row)
+        m_inputLabels[row]->setGeometry(rect(kInputLabelLeft, inputLabelTops[row],
+                                             kFieldLefts[0] - kInputLabelLeft - 30,
+                                             kInputLabelHeight));
     for (int k = 1; k <= engine::kDimensionFields; ++k)
         m_boxes[std::size_t(k - 1)]->setGeometry(
             rect(kFieldLefts[(k - 1) % 3], k <= 3 ? 540 : 900, kFieldWidth, kBoxHeight));
@@ -257,13 +232,15 @@ void AreaDimensionsWindow::layOut()
     m_frame->setGeometry(rect(kFrameLeft, 1275, frameWidth, lastTop + kBoxHeight + 75 - 1275));
     for (int k = 1; k <= engine::kDimensionResults; ++k) {
         const int top = kFirstResultTop + kRowPitch * (k - 1);
-        m_rowLabels[std::size_t(k - 1)]->setGeometry(rect(180, top + 15, kResultLeft - 210, 255));
+        m_rowLabels[std::size_t(k - 1)]->setGeometry(rect(
+            kRowLabelLeft, top + 15, kResultLeft - kRowLabelLeft - 30, kRowLabelHeight));
         m_results[std::size_t(k - 1)]->setGeometry(rect(kResultLeft, top, resultWidth, kBoxHeight));
     }
-    m_backButton->setGeometry(rect(170, kButtonTop, 1800, 495));
-    m_otherButton->setGeometry(rect(2160, kButtonTop, 1800, 495));
+    const int buttonLefts[] = {170, 2160};
+    for (std::size_t k = 0; k < m_buttons.size(); ++k)
+        m_buttons[k]->setGeometry(rect(buttonLefts[k], kButtonTop, kButtonWidth, kButtonHeight));
 
-    m_clientSize = rect(0, 0, clientWidth, clientHeight).size();
+    m_clientSize = grid.size(clientWidth, clientHeight);
     updateGeometry();
     resize(m_clientSize);
 }
@@ -280,7 +257,7 @@ engine::EvalStatus AreaDimensionsWindow::compute()
     // start, so applying those writes here must not start them a second time.
     const engine::DimensionRun run = engine::RunAreaDimensions(m_table, texts, m_format);
 
-    m_writing = true;
+    const QScopedValueRollback applying(m_applyingRun, true);
     for (int k = 1; k <= engine::kDimensionBoxes; ++k) {
         const QString text = fromUtf8(texts.Box(k));
         QLineEdit* box = m_boxes[std::size_t(k - 1)];
@@ -291,13 +268,12 @@ engine::EvalStatus AreaDimensionsWindow::compute()
         QLineEdit* result = m_results[std::size_t(k - 1)];
         if (result->text() != text) result->setText(text);
     }
-    m_writing = false;
     return run.status;
 }
 
 void AreaDimensionsWindow::onBoxChanged(int box)
 {
-    if (m_writing) return;
+    if (m_applyingRun) return;
     const QString typed = m_boxes[std::size_t(box - 1)]->text();
     report(compute());
     noteEmptiedField(box, typed);
@@ -320,13 +296,6 @@ void AreaDimensionsWindow::noteEmptiedField(int box, const QString& typed)
     m_notedField = emptied ? box : 0;
     if (emptied) m_fieldMarkers[std::size_t(box - 1)]->show(smallFieldHint());
     emit readingHintChanged(emptied ? smallFieldHint().spoken() : QString());
-}
-
-void AreaDimensionsWindow::report(engine::EvalStatus status)
-{
-    m_lastStatus = status;
-    if (status != engine::EvalStatus::Ok) emit evaluationFailed(status);
-    else emit evaluationSucceeded();
 }
 
 }  // namespace windows

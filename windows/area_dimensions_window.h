@@ -1,12 +1,13 @@
 #pragma once
 
+#include <array>
 #include <vector>
-
-#include <QWidget>
 
 #include "engine/area_dimensions.h"
 #include "engine/status.h"
 #include "engine/value_text.h"
+#include "windows/child_window.h"
+#include "windows/twips.h"
 #include "windows/window_id.h"
 
 class QLineEdit;
@@ -14,6 +15,7 @@ class QLineEdit;
 namespace windows {
 
 class HintMarker;
+class SelectingLineEdit;
 
 // What differs between the metric and the standard window.
 struct AreaDimensionsDescriptor {
@@ -38,56 +40,48 @@ const AreaDimensionsDescriptor& standardDimensionsDescriptor();  // Form3
 // ten result boxes (TextS2(1..10)) show it. Nothing is computed as the window
 // opens: the results show their initial "0" until the first change of a field
 // or the first focus on a result box.
-class AreaDimensionsWindow : public QWidget {
+class AreaDimensionsWindow : public ChildWindow {
     Q_OBJECT
 public:
     AreaDimensionsWindow(const AreaDimensionsDescriptor& descriptor,
                          const engine::NumberFormat& format, QWidget* parent = nullptr);
 
     // The client size (the window less title bar and borders),
-    // widened where the fonts need more room for a result.
+    // widened where the fonts need more room.
     QSize sizeHint() const override { return m_clientSize; }
-    engine::EvalStatus lastStatus() const { return m_lastStatus; }
 
-signals:
-    // Asks the frame to show another window; this one stays as it is.
-    void openRequested(windows::WindowId id);
-    void evaluationFailed(engine::EvalStatus status);
-    void evaluationSucceeded();
-    // The note of a field just emptied for reading below 1, for the status
-    // bar; "" once it no longer applies.
-    void readingHintChanged(const QString& words);
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void createInputs();
     void createResults();
     void createButtons();
+    TwipsGrid fittedGrid() const;
     void layOut();
 
     engine::EvalStatus compute();  // the window's one routine
     void onBoxChanged(int box);
     void noteEmptiedField(int box, const QString& typed);
-    void report(engine::EvalStatus status);
 
     const AreaDimensionsDescriptor& m_d;
     const engine::AreaDimensionsTable& m_table;
     const engine::NumberFormat m_format;
     std::vector<QLineEdit*> m_boxes;    // the array, boxes 1..9 at 0..8
-    std::vector<QLineEdit*> m_results;  // result boxes 1..10 at 0..9
-    std::vector<QWidget*> m_rowLabels;  // unit names beside the result boxes
+    std::vector<SelectingLineEdit*> m_results;  // result boxes 1..10 at 0..9
+    std::vector<QWidget*> m_rowLabels;          // unit names beside the result boxes
     QWidget* m_shape = nullptr;
     QWidget* m_frame = nullptr;
     QWidget* m_heading = nullptr;
-    QWidget* m_lengthLabel = nullptr;
-    QWidget* m_widthLabel = nullptr;
-    QWidget* m_backButton = nullptr;
-    QWidget* m_otherButton = nullptr;
+    std::array<QWidget*, 2> m_inputLabels{};  // "Enter a Length", "Enter a Width"
+    std::array<QWidget*, 2> m_buttons{};      // back to Area, the other area window
     QSize m_clientSize;
-    bool m_writing = false;
+    // While compute() applies a run's texts: the engine has already run the
+    // nested computations those writes start.
+    bool m_applyingRun = false;
     std::vector<HintMarker*> m_fieldMarkers;  // fields 1..6 at 0..5
     int m_notedField = 0;                     // the field whose note stands, 0 for none
     bool m_noteEntryOpen = false;             // still typing the entry that was emptied
-    engine::EvalStatus m_lastStatus = engine::EvalStatus::Ok;
 };
 
 }  // namespace windows

@@ -32,7 +32,7 @@ void addAreaControls(CategoryWindow& window)
         window.placeControl(button, QRect(b.left, 4320, 1800, 495));
         const WindowId target = b.target;
         QObject::connect(button, &QPushButton::clicked, &window,
-                         [&window, target] { emit window.openRequested(target); });
+                         [&window, target] { window.requestWindow(target); });
     }
 }
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
 
+#include "windows/decoration.h"
 #include "windows/reading_hint.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
@@ -22,46 +22,11 @@ namespace {
 // Room left between neighbouring controls on one line, and to the right edge.
 constexpr int kGapTwips = 60;
 
-// Boxes take at most this many typed characters; results are never cut.
-constexpr int kValueMaxLength = 21;
-constexpr int kPriceMaxLength = 10;
-
-// The widest texts the boxes must show whole: a result can have 22 characters
-// ("-1.23456789012345E+100"), a price box 10.
-const QString kWidestResult = QStringLiteral("-8.88888888888888E+888");
-const QString kWidestPrice = QStringLiteral("-888888888");
-
-// A line edit's width for a text: its frame and margins are what its size hint
-// adds to the 17 "x" it is meant to show.
-int lineEditWidthFor(const QLineEdit& edit, const QString& text)
-{
-    const QFontMetrics metrics = edit.fontMetrics();
-    const int chrome = edit.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
-    return metrics.horizontalAdvance(text) + chrome;
-}
-
 }  // namespace
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString indexedName(const char* base, int index)
-{
-    return QString::fromLatin1(base) + u'(' + QString::number(index) + u')';
-}
-
-QString withoutAccelerator(QString caption)
-{
-    for (qsizetype i = 0; i < caption.size(); ++i)
-        if (caption[i] == u'&') caption.remove(i, 1);  // "&&" leaves one "&"
-    return caption;
-}
 
 CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor, const engine::NumberFormat& format,
                                QWidget* parent)
-    : QWidget(parent), m_descriptor(descriptor), m_table(descriptor.table()), m_format(format)
+    : ChildWindow(parent), m_descriptor(descriptor), m_table(descriptor.table()), m_format(format)
 {
     setObjectName(QString::fromLatin1(descriptor.objectName));
     setWindowTitle(QString::fromLatin1(descriptor.caption));
@@ -85,18 +50,10 @@ void CategoryWindow::createTopLine()
 {
     const ControlNames& names = m_descriptor.names;
 
-    m_shape = new QFrame(this);
-    m_shape->setObjectName(QString::fromLatin1(names.shape));
-    m_shape->setFrameShape(QFrame::Box);
-    m_shape->setFrameShadow(QFrame::Plain);
+    m_shape = createShape(this, QString::fromLatin1(names.shape));
 
-    m_prompt = new QLabel(QStringLiteral("Enter a Value..."), this);
-    m_prompt->setObjectName(QString::fromLatin1(names.prompt));
-
-    m_valueBox = new SelectingLineEdit(QStringLiteral("0"), this);
-    m_valueBox->setObjectName(QString::fromLatin1(names.valueBox));
-    m_valueBox->setMaxLength(kValueMaxLength);
-    m_prompt->setBuddy(m_valueBox);
+    m_prompt = createLabel(QStringLiteral("Enter a Value..."), names.prompt);
+    m_valueBox = createTypedBox(*m_prompt, names.valueBox, kValueMaxLength);
     m_valueMarker = new HintMarker(m_valueBox);
 
     m_captionLabel = new QLabel(QStringLiteral("?"), this);
@@ -104,24 +61,33 @@ void CategoryWindow::createTopLine()
     m_captionLabel->setAccessibleName(QStringLiteral("Selected unit"));
 
     if (!m_descriptor.price) return;
-    m_priceHeading = new QLabel(QStringLiteral("Price per Unit"), this);
-    m_priceHeading->setObjectName(QString::fromLatin1(names.priceHeading));
-
-    m_priceBox = new SelectingLineEdit(QStringLiteral("0"), this);
-    m_priceBox->setObjectName(QString::fromLatin1(names.priceBox));
-    m_priceBox->setMaxLength(kPriceMaxLength);
-    m_priceHeading->setBuddy(m_priceBox);
+    m_priceHeading = createLabel(QStringLiteral("Price per Unit"), names.priceHeading);
+    m_priceBox = createTypedBox(*m_priceHeading, names.priceBox, kPriceMaxLength);
     m_priceMarker = new HintMarker(m_priceBox);
+}
+
+QLabel* CategoryWindow::createLabel(const QString& text, const char* name)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+// A box the user types into, starting at "0", named by the label before it.
+SelectingLineEdit* CategoryWindow::createTypedBox(QLabel& label, const char* name, int maxLength)
+{
+    auto* box = new SelectingLineEdit(QStringLiteral("0"), this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(maxLength);
+    label.setBuddy(box);
+    return box;
 }
 
 void CategoryWindow::createRows()
 {
     const ControlNames& names = m_descriptor.names;
 
-    m_frame = new QFrame(this);
-    m_frame->setObjectName(QString::fromLatin1(names.frame));
-    m_frame->setFrameShape(QFrame::StyledPanel);
-    m_frame->setFrameShadow(QFrame::Sunken);
+    m_frame = createRowFrame(this, QString::fromLatin1(names.frame));
 
     for (int k = 1; k <= unitCount(); ++k) {
         const engine::UnitDef& unit = m_table.Unit(k);
@@ -271,15 +237,6 @@ void CategoryWindow::publishReading(const HintMarker* latest)
     emit readingHintChanged(words);
 }
 
-void CategoryWindow::report(EvalStatus status)
-{
-    m_lastStatus = status;
-    if (status == EvalStatus::Ok)
-        emit evaluationSucceeded();
-    else
-        emit evaluationFailed(status);
-}
-
 void CategoryWindow::Echo(std::string_view abbreviation)
 {
     const QString text = fromUtf8(abbreviation);
@@ -345,36 +302,30 @@ CategoryWindow::Widths CategoryWindow::widths() const
     return w;
 }
 
-// Where the fonts need more room than the design gives (they are wider than
-// the fonts it was drawn for), the whole grid stretches by one factor across
-// and one down, so that nothing is cut and the proportions hold.
-QSizeF CategoryWindow::stretch(const Widths& w) const
+// The grid stretches where a text would not fit its place in the design.
+TwipsGrid CategoryWindow::fittedGrid(const Widths& w) const
 {
     const CategoryLayout& l = m_descriptor.layout;
-    const double dpiX = logicalDpiX();
-    double across = 1.0;
-    const auto needs = [&](int pixels, int twips) {
-        across = std::max(across, pixels / double(twipsToPixels(twips, dpiX)));
-    };
-    needs(m_prompt->sizeHint().width(), w.prompt);
-    needs(lineEditWidthFor(*m_valueBox, kWidestResult), l.boxWidth);
+    TwipsGrid grid(*this);
+    grid.fitAcross(m_prompt->sizeHint().width(), w.prompt);
+    grid.fitAcross(lineEditWidthFor(*m_valueBox, widestResultText()), l.boxWidth);
     for (QLabel* label : m_abbreviations) {
-        needs(label->sizeHint().width(), w.abbreviation);
-        needs(label->sizeHint().width(), w.caption);  // the caption label echoes them
+        grid.fitAcross(label->sizeHint().width(), w.abbreviation);
+        grid.fitAcross(label->sizeHint().width(), w.caption);  // the caption label echoes them
     }
     for (QRadioButton* option : m_options)
-        needs(option->sizeHint().width(), w.option);
+        grid.fitAcross(option->sizeHint().width(), w.option);
     if (m_priceBox) {
-        needs(m_priceHeading->sizeHint().width(), w.priceHeading);
-        needs(lineEditWidthFor(*m_priceBox, kWidestPrice), l.priceBoxWidth);
+        grid.fitAcross(m_priceHeading->sizeHint().width(), w.priceHeading);
+        grid.fitAcross(lineEditWidthFor(*m_priceBox, widestPriceText()), l.priceBoxWidth);
     }
 
     // Rows keep their pitch unless a box or an option is taller than a box.
     int tallest = m_valueBox->sizeHint().height();
     for (QRadioButton* option : m_options)
         tallest = std::max(tallest, option->sizeHint().height());
-    const double down = tallest / double(twipsToPixels(CategoryGrid::kBoxHeight, logicalDpiY()));
-    return {across, std::max(1.0, down)};
+    grid.fitDown(tallest, CategoryGrid::kBoxHeight);
+    return grid;
 }
 
 // Controls stand where the design puts them, in twips converted at the
@@ -383,13 +334,10 @@ void CategoryWindow::layOut()
 {
     const CategoryLayout& l = m_descriptor.layout;
     const Widths w = widths();
-    const QSizeF scale = stretch(w);
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    const auto x = [&](int twips) { return twipsToPixels(twips * scale.width(), dpiX); };
-    const auto y = [&](int twips) { return twipsToPixels(twips * scale.height(), dpiY); };
+    const TwipsGrid grid = fittedGrid(w);
+    const auto y = [&](int twips) { return grid.y(twips); };
     const auto rect = [&](int left, int top, int width, int height) {
-        return QRect(QPoint(x(left), y(top)), QPoint(x(left + width) - 1, y(top + height) - 1));
+        return grid.rect(left, top, width, height);
     };
     const auto box = [&](QWidget* control, int left, int width, int top) {
         control->setGeometry(rect(left, top, width, CategoryGrid::kBoxHeight));
@@ -429,12 +377,9 @@ void CategoryWindow::layOut()
     }
 
     for (const Placement& placement : m_extraControls)
-        if (placement.control) {
-            const QRect& t = placement.twips;
-            placement.control->setGeometry(rect(t.x(), t.y(), t.width(), t.height()));
-        }
+        if (placement.control) placement.control->setGeometry(grid.rect(placement.twips));
 
-    m_clientSize = QSize(x(clientWidth), y(clientHeight));
+    m_clientSize = grid.size(clientWidth, clientHeight);
     updateGeometry();
     resize(m_clientSize);
 }

@@ -5,15 +5,16 @@
 
 #include <QPointer>
 #include <QRect>
-#include <QSizeF>
 #include <QString>
-#include <QWidget>
 
 #include "engine/evaluate.h"
 #include "engine/price.h"
 #include "engine/status.h"
 #include "engine/value_text.h"
+#include "windows/child_window.h"
+#include "windows/control_text.h"
 #include "windows/descriptors.h"
+#include "windows/twips.h"
 #include "windows/window_id.h"
 
 class QFrame;
@@ -26,30 +27,20 @@ namespace windows {
 class HintMarker;
 class SelectingLineEdit;
 
-// Control arrays are numbered from 1 in their names: "OptionU1(3)", "TextU2(11)".
-QString indexedName(const char* base, int index);
-
-// The tables' UTF-8 texts as shown.
-QString fromUtf8(std::string_view text);
-
-// An option caption as read aloud: "Millimeter&s" is "Millimeters".
-QString withoutAccelerator(QString caption);
-
 // One category window: a value box, one option, result box and abbreviation
 // label per unit of its table, and in four windows a price box and a price
 // label per unit. Every change of the value box and every unit pick
 // re-evaluates the whole table for the selected unit; the window evaluates
 // once as it opens, so it never shows results that do not belong together.
-class CategoryWindow : public QWidget, private engine::EvalSink, private engine::PriceSink {
+class CategoryWindow : public ChildWindow,
+                       private engine::EvalSink,
+                       private engine::PriceSink {
     Q_OBJECT
 public:
     CategoryWindow(const WindowDescriptor& descriptor, const engine::NumberFormat& format,
                    QWidget* parent = nullptr);
 
     const WindowDescriptor& descriptor() const { return m_descriptor; }
-
-    // The status of the last handler that ran; Ok before any failure.
-    engine::EvalStatus lastStatus() const { return m_lastStatus; }
 
     // The source unit: the first selected option, scanning from 1; 0 if none.
     int selectedUnit() const;
@@ -63,29 +54,23 @@ public:
     void placeControl(QWidget* control, const QRect& twips);
 
 signals:
-    // Every handler reports here; the frame decides how to show a failure.
-    void evaluationFailed(engine::EvalStatus status);
-    void evaluationSucceeded();
     // The side of the square whose area the value box holds (Area window).
     void sideChanged(const QString& text);
-    // Raised by controls an extension adds (the Area window's buttons).
-    void openRequested(windows::WindowId id);
-    // How the value or price box was read, for the status bar; "" when both
-    // were read whole (a fault goes through evaluationFailed instead).
-    void readingHintChanged(const QString& words);
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     void createTopLine();
+    QLabel* createLabel(const QString& text, const char* name);
+    SelectingLineEdit* createTypedBox(QLabel& label, const char* name, int maxLength);
     void createRows();
     void connectHandlers();
     struct Widths {
         int prompt = 0, option = 0, caption = 0, abbreviation = 0, priceHeading = 0;
     };
     Widths widths() const;
-    QSizeF stretch(const Widths& widths) const;
+    TwipsGrid fittedGrid(const Widths& widths) const;
     void layOut();
     void updateSourceNames(int unit);
 
@@ -95,7 +80,6 @@ private:
     void onPriceFocusLost();
     engine::EvalStatus evaluateSelected();
     engine::EvalStatus evaluatePrices(int unit);
-    void report(engine::EvalStatus status);
     void showValueReading(engine::EvalStatus status);
     void showPriceReading(engine::EvalStatus status);
     void publishReading(const HintMarker* latest);
@@ -112,7 +96,6 @@ private:
     const WindowDescriptor& m_descriptor;
     const engine::UnitTable& m_table;
     const engine::NumberFormat m_format;
-    engine::EvalStatus m_lastStatus = engine::EvalStatus::Ok;
 
     QLabel* m_prompt = nullptr;
     SelectingLineEdit* m_valueBox = nullptr;

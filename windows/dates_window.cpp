@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 
 #include "engine/civil_date.h"
 #include "windows/twips.h"
@@ -31,25 +30,26 @@ QString toQString(const std::string& text) { return QString::fromStdString(text)
 }  // namespace
 
 DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
-    : QWidget(parent), m_format(format)
+    : ChildWindow(parent), m_format(format)
 {
     setObjectName(QStringLiteral("Form00"));
     setWindowTitle(QStringLiteral("Difference Between Dates"));
+    setPreferredPlaceTwips({kLeftTwips, kTopTwips});
 
     // A screen reader names each control by what it holds; a label's name
     // hides its text from it, so the text goes into the description too.
-    m_first = createCalendar("MonthView1", "First date");
-    m_second = createCalendar("MonthView2", "Second date");
-    m_date1 = createLabel("Date1", "Date1", "First date as text");
-    m_date2 = createLabel("Date2", "Date2", "Second date as text");
-    m_label1 = createLabel("Label1", "Label1", "First date sentence");
-    m_label2 = createLabel("Label2", "Label2", "Second date sentence");
+    m_first.calendar = createCalendar("MonthView1", "First date");
+    m_second.calendar = createCalendar("MonthView2", "Second date");
+    m_first.date = createLabel("Date1", "Date1", "First date as text");
+    m_second.date = createLabel("Date2", "Date2", "Second date as text");
+    m_first.sentence = createLabel("Label1", "Label1", "First date sentence");
+    m_second.sentence = createLabel("Label2", "Label2", "Second date sentence");
     m_date3 = createLabel("Date3", "Date3", "Difference between the dates");
 
     // A clicked day, and every other change of the date (keys, month
     // buttons, the program), bring the labels into step. Connected once the
     // labels exist.
-    for (QCalendarWidget* calendar : {m_first, m_second}) {
+    for (QCalendarWidget* calendar : {m_first.calendar, m_second.calendar}) {
         connect(calendar, &QCalendarWidget::clicked, this, [this] { report(checkDates()); });
         connect(calendar, &QCalendarWidget::selectionChanged, this,
                 [this] { report(checkDates()); });
@@ -60,12 +60,12 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     grid->setContentsMargins(12, 12, 12, 12);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(6);
-    grid->addWidget(m_first, 0, 0);
-    grid->addWidget(m_second, 0, 1);
-    grid->addWidget(m_date1, 1, 0);
-    grid->addWidget(m_date2, 1, 1);
-    grid->addWidget(m_label1, 2, 0);
-    grid->addWidget(m_label2, 2, 1);
+    grid->addWidget(m_first.calendar, 0, 0);
+    grid->addWidget(m_second.calendar, 0, 1);
+    grid->addWidget(m_first.date, 1, 0);
+    grid->addWidget(m_second.date, 1, 1);
+    grid->addWidget(m_first.sentence, 2, 0);
+    grid->addWidget(m_second.sentence, 2, 1);
     grid->setRowMinimumHeight(3, 6);
     grid->addWidget(m_date3, 4, 0, 1, 2);
     grid->setRowStretch(0, 1);
@@ -74,8 +74,8 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     // already brings the labels into step; the last run makes sure of it
     // where today was selected from the start and nothing changed.
     const QDate today = QDate::currentDate();
-    m_first->setSelectedDate(today);
-    m_second->setSelectedDate(today);
+    m_first.calendar->setSelectedDate(today);
+    m_second.calendar->setSelectedDate(today);
     report(checkDates());
 
     resize(sizeHint());
@@ -113,38 +113,21 @@ QLabel* DatesWindow::createLabel(const char* name, const char* initialText, cons
 
 engine::EvalStatus DatesWindow::checkDates()
 {
-    m_date1->setText(toQString(engine::FormatUsDate(toCivil(m_first->selectedDate()))));
-    m_date2->setText(toQString(engine::FormatUsDate(toCivil(m_second->selectedDate()))));
-    m_label1->setText(QStringLiteral("Your first date is ") + m_date1->text());
-    m_label2->setText(QStringLiteral("Your second date is ") + m_date2->text());
-    for (QLabel* label : {m_date1, m_date2, m_label1, m_label2})
+    for (const Side* side : {&m_first, &m_second})
+        side->date->setText(
+            toQString(engine::FormatUsDate(toCivil(side->calendar->selectedDate()))));
+    m_first.sentence->setText(QStringLiteral("Your first date is ") + m_first.date->text());
+    m_second.sentence->setText(QStringLiteral("Your second date is ") + m_second.date->text());
+    for (QLabel* label : {m_first.date, m_second.date, m_first.sentence, m_second.sentence})
         label->setAccessibleDescription(label->text());
 
     // The difference is taken from the dates as the labels show them.
-    const auto first = engine::ParseUsDate(m_date1->text().toStdString());
-    const auto second = engine::ParseUsDate(m_date2->text().toStdString());
+    const auto first = engine::ParseUsDate(m_first.date->text().toStdString());
+    const auto second = engine::ParseUsDate(m_second.date->text().toStdString());
     if (!first || !second) return engine::EvalStatus::InvalidOperation;
     m_date3->setText(toQString(engine::DifferenceSentence(*first, *second, m_format)));
     m_date3->setAccessibleDescription(m_date3->text());
     return engine::EvalStatus::Ok;
-}
-
-void DatesWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // The window opens near the top left corner of the frame's client area,
-    // not where the frame would place a new child window.
-    if (m_placed) return;
-    m_placed = true;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->move(twipsToPixels(kLeftTwips, logicalDpiX()), twipsToPixels(kTopTwips, logicalDpiY()));
-}
-
-void DatesWindow::report(engine::EvalStatus status)
-{
-    m_lastStatus = status;
-    if (status != engine::EvalStatus::Ok) emit evaluationFailed(status);
-    else emit evaluationSucceeded();
 }
 
 }  // namespace windows

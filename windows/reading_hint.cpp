@@ -12,8 +12,7 @@
 #include <QStyle>
 #include <QToolTip>
 
-#include "windows/area_dimensions_window.h"
-#include "windows/category_window.h"
+#include "windows/control_text.h"
 
 namespace windows {
 
@@ -261,14 +260,5 @@ void setStale(QWidget* widget, bool stale)
 }
 
 bool isStale(const QWidget* widget) { return widget->property("stale").toBool(); }
-
-bool connectReadingHint(QWidget* window, std::function<void(const QString&)> show)
-{
-    if (auto* category = qobject_cast<CategoryWindow*>(window))
-        return QObject::connect(category, &CategoryWindow::readingHintChanged, window, show);
-    if (auto* area = qobject_cast<AreaDimensionsWindow*>(window))
-        return QObject::connect(area, &AreaDimensionsWindow::readingHintChanged, window, show);
-    return false;
-}
 
 }  // namespace windows

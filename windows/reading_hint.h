@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QObject>
 #include <QString>
 
@@ -71,9 +69,5 @@ private:
 // text, or shows it normally again; the text itself is left alone.
 void setStale(QWidget* widget, bool stale);
 bool isStale(const QWidget* widget);
-
-// Connects the window's hint for the status bar ("" when it has none) to
-// `show`, for any window that gives one. Returns whether it does.
-bool connectReadingHint(QWidget* window, std::function<void(const QString&)> show);
 
 }  // namespace windows

@@ -1,5 +1,7 @@
 #include "windows/selecting_line_edit.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QMouseEvent>
 
@@ -14,9 +16,11 @@ bool movesBetweenControls(Qt::FocusReason reason)
 
 void SelectingLineEdit::focusInEvent(QFocusEvent* event)
 {
+    const bool visit = movesBetweenControls(event->reason());
+    if (visit) emit visited();
     QLineEdit::focusInEvent(event);
-    if (!movesBetweenControls(event->reason())) return;
-    selectAll();
+    if (!visit) return;
+    selectFromStart();
     m_selectAfterPress = event->reason() == Qt::MouseFocusReason;
 }
 
@@ -30,10 +34,15 @@ void SelectingLineEdit::focusOutEvent(QFocusEvent* event)
 void SelectingLineEdit::mousePressEvent(QMouseEvent* event)
 {
     QLineEdit::mousePressEvent(event);
-    if (m_selectAfterPress) {
-        m_selectAfterPress = false;
-        selectAll();
-    }
+    if (!m_selectAfterPress) return;
+    m_selectAfterPress = false;
+    selectFromStart();
+}
+
+void SelectingLineEdit::selectFromStart()
+{
+    if (m_selectionLength < 0) selectAll();
+    else setSelection(0, std::min<int>(m_selectionLength, int(text().size())));
 }
 
 }  // namespace windows

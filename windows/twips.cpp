@@ -1,12 +1,21 @@
 #include "windows/twips.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include <QFontMetrics>
+#include <QLineEdit>
 
 namespace windows {
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
-}
+constexpr int kLineEditSampleLength = 17;
+}  // namespace
+
+QString widestResultText() { return QStringLiteral("-8.88888888888888E+888"); }
+
+QString widestPriceText() { return QStringLiteral("-888888888"); }
 
 int twipsToPixels(double twips, double logicalDpi)
 {
@@ -16,6 +25,45 @@ int twipsToPixels(double twips, double logicalDpi)
 int pixelsToTwips(double pixels, double logicalDpi)
 {
     return static_cast<int>(std::lround(pixels * kTwipsPerInch / logicalDpi));
+}
+
+int lineEditWidthFor(const QLineEdit& edit, const QString& text)
+{
+    const QFontMetrics metrics = edit.fontMetrics();
+    const int chrome = edit.sizeHint().width() -
+                       kLineEditSampleLength * metrics.horizontalAdvance(QLatin1Char('x'));
+    return metrics.horizontalAdvance(text) + chrome;
+}
+
+TwipsGrid::TwipsGrid(const QWidget& window)
+    : m_dpiX(window.logicalDpiX()), m_dpiY(window.logicalDpiY())
+{
+}
+
+void TwipsGrid::fitAcross(int pixels, int twips)
+{
+    m_stretch.setWidth(
+        std::max(m_stretch.width(), pixels / double(twipsToPixels(twips, m_dpiX))));
+}
+
+void TwipsGrid::fitDown(int pixels, int twips)
+{
+    m_stretch.setHeight(
+        std::max(m_stretch.height(), pixels / double(twipsToPixels(twips, m_dpiY))));
+}
+
+int TwipsGrid::x(int twips) const { return twipsToPixels(twips * m_stretch.width(), m_dpiX); }
+
+int TwipsGrid::y(int twips) const { return twipsToPixels(twips * m_stretch.height(), m_dpiY); }
+
+QRect TwipsGrid::rect(int left, int top, int width, int height) const
+{
+    return {QPoint(x(left), y(top)), QPoint(x(left + width) - 1, y(top + height) - 1)};
+}
+
+QRect TwipsGrid::rect(const QRect& twips) const
+{
+    return rect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 }  // namespace windows

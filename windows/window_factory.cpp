@@ -15,7 +15,7 @@ engine::NumberFormat systemNumberFormat()
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
-QWidget* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* parent)
+ChildWindow* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* parent)
 {
     if (const WindowDescriptor* descriptor = findDescriptor(id))
         return new CategoryWindow(*descriptor, format, parent);

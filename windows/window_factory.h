@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "engine/value_text.h"
+#include "windows/child_window.h"
 #include "windows/window_id.h"
 
 namespace windows {
@@ -11,8 +10,7 @@ namespace windows {
 engine::NumberFormat systemNumberFormat();
 
 // Creates the window `id` with its initial texts, named as the frame expects
-// ("Form4", …). A window that opens another window (the area windows) emits
-// a signal `openRequested(windows::WindowId)` that the frame connects.
-QWidget* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* parent = nullptr);
+// ("Form4", …).
+ChildWindow* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* parent = nullptr);
 
 }  // namespace windows

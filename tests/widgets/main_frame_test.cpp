@@ -23,6 +23,7 @@
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
 #include "frame/screen_geometry.h"
+#include "windows/child_window.h"
 #include "windows/window_id.h"
 
 using windows::WindowId;
@@ -54,12 +55,12 @@ QString formName(WindowId id)
 
 }  // namespace
 
-// A stand-in child window with the signals a real one may declare, a value box
-// and a size of its own; the dates window also places itself.
-class FakeWindow : public QWidget {
+// A stand-in child window with a value box and a size of its own; the dates
+// window also asks for a place of its own.
+class FakeWindow : public windows::ChildWindow {
     Q_OBJECT
 public:
-    explicit FakeWindow(WindowId id, QWidget* parent = nullptr) : QWidget(parent)
+    explicit FakeWindow(WindowId id, QWidget* parent = nullptr) : windows::ChildWindow(parent)
     {
         setObjectName(formName(id));
         m_value = new QLineEdit(QStringLiteral("0"), this);
@@ -68,13 +69,8 @@ public:
         setFocusProxy(m_value);
         resize(321, 123);
         if (id == WindowId::Dates)
-            move(7, 9);
+            setPreferredPlaceTwips({105, 135});  // 7 and 9 pixels at 96 dots per inch
     }
-
-signals:
-    void openRequested(windows::WindowId id);
-    void evaluationFailed(engine::EvalStatus status);
-    void evaluationSucceeded();
 
 private:
     QLineEdit* m_value;
@@ -84,7 +80,8 @@ class TestMainFrame : public QObject {
     Q_OBJECT
 
 private:
-    static QWidget* createFake(WindowId id, const engine::NumberFormat&, QWidget* parent)
+    static windows::ChildWindow* createFake(WindowId id, const engine::NumberFormat&,
+                                            QWidget* parent)
     {
         return new FakeWindow(id, parent);
     }
@@ -416,12 +413,20 @@ private slots:
         QVERIFY(force->height() > 123);
     }
 
-    void windowThatPlacesItselfKeepsItsPlace()
+    void windowStandsWhereItAsks()
     {
         frame::MainFrame frame(createFake);
         frame.show();
         action(frame, "mfhowlong")->trigger();
         QCOMPARE(subWindowOf(frame, "Form00")->pos(), QPoint(7, 9));
+    }
+
+    void datesWindowOpensAtTheTopLeftOfTheWorkArea()
+    {
+        frame::MainFrame frame;
+        frame.show();
+        action(frame, "mfhowlong")->trigger();
+        QCOMPARE(subWindowOf(frame, "Form00")->pos(), QPoint(3, 3));  // 50 twips
     }
 
     void windowCanAskForAnotherWindow()

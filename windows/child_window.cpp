@@ -1,0 +1,16 @@
+#include "windows/child_window.h"
+
+namespace windows {
+
+ChildWindow::ChildWindow(QWidget* parent) : QWidget(parent) {}
+
+void ChildWindow::requestWindow(windows::WindowId id) { emit openRequested(id); }
+
+void ChildWindow::report(engine::EvalStatus status)
+{
+    m_lastStatus = status;
+    if (status == engine::EvalStatus::Ok) emit evaluationSucceeded();
+    else emit evaluationFailed(status);
+}
+
+}  // namespace windows
