@@ -19,7 +19,7 @@ namespace {
 
 // The usage's first and last lines; the subcommands' lines come between.
 constexpr std::string_view kUsageFirst =
-    "Usage: tabrix-convert CATEGORY FROM VALUE [--price PRICE] [--tsv]\n";
+    "Usage: tabrix-convert CATEGORY FROM VALUE [--price PRICE] [--tsv] [--strict]\n";
 constexpr std::string_view kUsageLast = "       tabrix-convert --list | --help | --version\n";
 
 // The help, around the list of the price categories and the subcommands.
@@ -37,6 +37,8 @@ constexpr std::string_view kHelpHead =
     "                 12, \"abc\" is 0); \"&H1F\" and \"&O17\" are hexadecimal and octal\n";
 constexpr std::string_view kHelpOptions =
     "  --tsv          one line per unit: number, tab, result [, tab, price]\n"
+    "  --strict       refuse a VALUE or PRICE that is not read whole (\"1,5\",\n"
+    "                 \"26.2 mi\") instead of converting what was read\n"
     "  --list         list the categories and their units\n"
     "  --version      show the version\n"
     "\n"
@@ -46,8 +48,11 @@ constexpr std::string_view kHelpTail =
     "Results are written with the decimal separator of the locale named by\n"
     "LC_ALL, LC_NUMERIC or LANG, as the desktop program writes them.\n"
     "\n"
+    "When VALUE or PRICE is not read whole, a note on standard error says what\n"
+    "was read: tabrix-convert: note: read \"1,5\" as 1\n"
+    "\n"
     "Exit status: 0 done; 2 usage error (unknown category, unit or option,\n"
-    "missing argument); 3 a conversion stopped part-way (the lines written before\n"
+    "missing argument, a value refused by --strict); 3 a conversion stopped part-way (the lines written before\n"
     "the fault are printed, the fault is named on standard error).\n";
 
 // The help's names stand in a column this wide, their text after it.
@@ -197,6 +202,42 @@ int FindUnit(const engine::UnitTable& table, std::string_view name, std::ostream
     return 0;
 }
 
+// A typed text as a message quotes it: control characters, the quote and the
+// backslash escaped, so that the message stays on one line.
+std::string Quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7f) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+// A VALUE or PRICE not read whole is named on standard error, as the windows
+// name it beside the box; with --strict it is refused. A text beyond the double
+// range is left to the conversion, which names the fault. Returns false when
+// the text is refused.
+bool CheckReading(std::string_view text, bool strict, const engine::NumberFormat& format,
+                  std::ostream& err)
+{
+    const engine::ValueReading reading = engine::ReadValueAccounted(text, format);
+    if (reading.whole() || !reading.result) return true;
+    err << "tabrix-convert: " << (strict ? "error" : "note") << ": read " << Quoted(text) << " as "
+        << engine::FormatValue(reading.result.value, format) << '\n';
+    return !strict;
+}
+
 // Collects the writes so that only whole lines are printed, in unit order.
 struct Collected : engine::EvalSink, engine::PriceSink {
     std::vector<std::string> results, prices;
@@ -248,7 +289,8 @@ void Print(const engine::UnitTable& table, const Collected& c, bool withPrice, b
 }
 
 int Convert(std::span<const std::string_view> positional, std::optional<std::string_view> price,
-            bool tsv, const engine::NumberFormat& format, std::ostream& out, std::ostream& err)
+            bool tsv, bool strict, const engine::NumberFormat& format, std::ostream& out,
+            std::ostream& err)
 {
     if (positional.size() < 3)
         return UsageError(err, positional.empty() ? "a category, a unit and a value are needed"
@@ -271,6 +313,8 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
     }
     const int source = FindUnit(*table, positional[1], err);
     if (source == 0) return kExitUsage;
+    if (!CheckReading(positional[2], strict, format, err)) return kExitUsage;
+    if (price && !CheckReading(*price, strict, format, err)) return kExitUsage;
 
     Collected collected;
     const engine::EvalStatus status =
@@ -300,6 +344,7 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
     std::vector<std::string_view> positional;
     std::optional<std::string_view> price;
     bool tsv = false;
+    bool strict = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -323,6 +368,8 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
             return kExitOk;
         } else if (arg == "--tsv") {
             tsv = true;
+        } else if (arg == "--strict") {
+            strict = true;
         } else if (arg == "--price" || arg.starts_with("--price=")) {
             if (price) return UsageError(err, "--price is given twice");
             if (arg != "--price") {
@@ -342,11 +389,12 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
     const auto rest = std::span<const std::string_view>(positional).subspan(1);
     if (const Subcommand* subcommand = FindSubcommand(command)) {
         if (price) return UsageError(err, "--price works only with a category");
+        if (strict) return UsageError(err, "--strict works only with a category");
         if (tsv && !subcommand->tsv)
             return UsageError(err, "--tsv does not apply to " + std::string(subcommand->name));
         return subcommand->run(rest, tsv, format, out, err);
     }
-    return Convert(positional, price, tsv, format, out, err);
+    return Convert(positional, price, tsv, strict, format, out, err);
 }
 
 }  // namespace cli

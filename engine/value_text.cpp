@@ -1,5 +1,6 @@
 #include "engine/value_text.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -20,6 +21,8 @@ public:
     explicit Cursor(std::string_view text) : m_text(text) { skip(); }
     bool atEnd() const { return m_pos >= m_text.size(); }
     char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
+    // Where the next character to read stands, the blanks before it dropped.
+    std::size_t position() const { return m_pos; }
     void next()
     {
         ++m_pos;
@@ -35,9 +38,29 @@ private:
     std::size_t m_pos = 0;
 };
 
+// A string of at most N characters on the stack: a reading must not touch the
+// heap, however long the text.
+template <std::size_t N>
+class FixedText {
+public:
+    void push_back(char c) { m_data[m_size++] = c; }
+    bool empty() const { return m_size == 0; }
+    std::size_t size() const { return m_size; }
+    const char* data() const { return m_data; }
+    char operator[](std::size_t i) const { return m_data[i]; }
+
+private:
+    char m_data[N];
+    std::size_t m_size = 0;
+};
+
 // More digits than this never change a double's rounding: beyond them only
 // whether any further digit is non-zero counts, kept as one sticky digit.
 constexpr std::size_t kMaxSignificantDigits = 780;
+using Digits = FixedText<kMaxSignificantDigits + 1>;
+
+// 2^1024 and up overflow; a few bits of room tell that apart from the edge.
+constexpr std::size_t kMaxBits = 1100;
 
 // Decimal exponents past these give infinity or zero whatever the digits.
 constexpr std::int64_t kOverflowExponent = 310;    // 0.d × 10^310 > DBL_MAX
@@ -50,7 +73,7 @@ std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b)
     return sum > kLimit ? kLimit : sum < -kLimit ? -kLimit : sum;
 }
 
-ReadResult FromDigits(bool negative, const std::string& digits, std::int64_t exponent)
+ReadResult FromDigits(bool negative, const Digits& digits, std::int64_t exponent)
 {
     // digits holds the significant digits d1 d2 … (no leading zeros); the
     // value is 0.d1d2… × 10^exponent.
@@ -78,12 +101,21 @@ ReadResult FromDigits(bool negative, const std::string& digits, std::int64_t exp
     return {negative ? -value : value, EvalStatus::Ok};
 }
 
+// Where reading stopped, before the stop is explained against the regional
+// format.
+struct Scan {
+    ReadResult result;
+    std::size_t end = 0;     // first character not read, blanks before it dropped
+    bool anyDigit = false;   // a number was found at all
+};
+
 // "&H" and "&O" numbers: unsigned whole numbers of any length. The digits are
 // turned into a hexadecimal significand so that from_chars rounds them once,
 // correctly, however many there are.
-ReadResult ReadRadix(Cursor& cursor, int bitsPerDigit)
+Scan ReadRadix(Cursor& cursor, int bitsPerDigit)
 {
-    std::string bits;  // binary digits, most significant first, no leading zeros
+    FixedText<kMaxBits + 8> bits;  // binary digits, most significant first, no leading zeros
+    bool anyDigit = false;
     for (;; cursor.next()) {
         const char c = cursor.peek();
         int digit = -1;
@@ -95,50 +127,57 @@ ReadResult ReadRadix(Cursor& cursor, int bitsPerDigit)
             digit = c - '0';
         }
         if (digit < 0) break;
+        anyDigit = true;
         for (int b = bitsPerDigit - 1; b >= 0; --b) {
             const bool one = (digit >> b) & 1;
             if (one || !bits.empty()) bits.push_back(one ? '1' : '0');
         }
-        if (bits.size() > 1100) return {0.0, EvalStatus::Overflow};  // 2^1024 and up
+        if (bits.size() > kMaxBits) {
+            // Overflow whatever follows; the rest of the digits still count as read.
+            for (cursor.next(); std::isxdigit(static_cast<unsigned char>(cursor.peek())) &&
+                                (bitsPerDigit == 4 || (cursor.peek() >= '0' && cursor.peek() <= '7'));
+                 cursor.next()) {
+            }
+            return {{0.0, EvalStatus::Overflow}, cursor.position(), true};
+        }
     }
-    if (bits.empty()) return {0.0, EvalStatus::Ok};
+    if (bits.empty()) return {{0.0, EvalStatus::Ok}, cursor.position(), anyDigit};
 
     // Left-pad to whole hexadecimal digits.
     const std::size_t pad = (4 - bits.size() % 4) % 4;
-    bits.insert(0, pad, '0');
-    std::string hex;
-    hex.reserve(bits.size() / 4);
-    for (std::size_t i = 0; i < bits.size(); i += 4) {
-        const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
-                           (bits[i + 3] - '0');
-        hex.push_back("0123456789abcdef"[nibble]);
+    FixedText<kMaxBits / 4 + 4> hex;
+    int nibble = 0;
+    for (std::size_t i = 0; i < pad + bits.size(); ++i) {
+        nibble = nibble * 2 + (i < pad ? 0 : bits[i - pad] - '0');
+        if (i % 4 == 3) {
+            hex.push_back("0123456789abcdef"[nibble]);
+            nibble = 0;
+        }
     }
     double value = 0.0;
     const auto [end, ec] =
         std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
     (void)end;
-    if (ec != std::errc() || std::isinf(value)) return {0.0, EvalStatus::Overflow};
-    return {value, EvalStatus::Ok};
+    if (ec != std::errc() || std::isinf(value))
+        return {{0.0, EvalStatus::Overflow}, cursor.position(), true};
+    return {{value, EvalStatus::Ok}, cursor.position(), true};
 }
 
-}  // namespace
-
-ReadResult ReadValue(std::string_view text)
+Scan ScanValue(std::string_view text)
 {
     Cursor cursor(text);
+    const std::size_t start = cursor.position();
 
     if (cursor.peek() == '&') {
         cursor.next();
         const char radix = cursor.peek();
-        if (radix == 'H' || radix == 'h') {
+        if (radix == 'H' || radix == 'h' || radix == 'O' || radix == 'o') {
             cursor.next();
-            return ReadRadix(cursor, 4);
+            Scan scan = ReadRadix(cursor, radix == 'H' || radix == 'h' ? 4 : 3);
+            if (!scan.anyDigit) scan.end = start;  // "&H" alone holds no number
+            return scan;
         }
-        if (radix == 'O' || radix == 'o') {
-            cursor.next();
-            return ReadRadix(cursor, 3);
-        }
-        return {0.0, EvalStatus::Ok};
+        return {{0.0, EvalStatus::Ok}, start, false};
     }
 
     bool negative = false;
@@ -147,7 +186,7 @@ ReadResult ReadValue(std::string_view text)
         cursor.next();
     }
 
-    std::string digits;           // significant digits, leading zeros dropped
+    Digits digits;                // significant digits, leading zeros dropped
     bool sticky = false;          // a non-zero digit beyond kMaxSignificantDigits
     std::int64_t pointShift = 0;  // decimal exponent of 0.digits, before 'E'
     bool anyDigit = false;
@@ -168,8 +207,10 @@ ReadResult ReadValue(std::string_view text)
         cursor.next();
         for (; IsDigit(cursor.peek()); cursor.next()) takeDigit(cursor.peek(), false);
     }
-    if (!anyDigit) return {0.0, EvalStatus::Ok};
+    if (!anyDigit) return {{0.0, EvalStatus::Ok}, start, false};
 
+    // An "E" without digits after it adds nothing: the number ends before it.
+    std::size_t end = cursor.position();
     std::int64_t exponent = 0;
     if (cursor.peek() == 'E' || cursor.peek() == 'e') {
         cursor.next();
@@ -178,14 +219,42 @@ ReadResult ReadValue(std::string_view text)
             negativeExponent = cursor.peek() == '-';
             cursor.next();
         }
-        for (; IsDigit(cursor.peek()); cursor.next())
+        bool exponentDigit = false;
+        for (; IsDigit(cursor.peek()); cursor.next()) {
+            exponentDigit = true;
             if (exponent < (std::int64_t(1) << 50))
                 exponent = exponent * 10 + (cursor.peek() - '0');
+        }
+        if (exponentDigit) end = cursor.position();
         if (negativeExponent) exponent = -exponent;
     }
 
     if (sticky) digits.push_back('1');
-    return FromDigits(negative, digits, SaturatingAdd(pointShift, exponent));
+    return {FromDigits(negative, digits, SaturatingAdd(pointShift, exponent)), end, true};
+}
+
+}  // namespace
+
+ReadResult ReadValue(std::string_view text) { return ScanValue(text).result; }
+
+ValueReading ReadValueAccounted(std::string_view text, const NumberFormat& format)
+{
+    const Scan scan = ScanValue(text);
+    ValueReading reading{scan.result, scan.end, ReadStop::Whole};
+    if (scan.end >= text.size()) return reading;
+
+    const std::string_view rest = text.substr(scan.end);
+    const auto startsWith = [rest](std::string_view s) { return !s.empty() && rest.starts_with(s); };
+    // ",5" under a decimal comma is a misread fraction, not a text without a number.
+    if (format.decimal != "." && startsWith(format.decimal))
+        reading.stop = ReadStop::DecimalSeparator;
+    else if (!scan.anyDigit)
+        reading.stop = ReadStop::NoNumber;
+    else if (startsWith(format.group))
+        reading.stop = ReadStop::Grouping;
+    else
+        reading.stop = ReadStop::Unexpected;
+    return reading;
 }
 
 namespace {

@@ -27,8 +27,30 @@ struct ReadResult {
 // text without a number reads as 0. "&H1F" and "&O17" read hexadecimal and
 // octal whole numbers of any length. Fails only with Overflow, for a magnitude
 // beyond the largest finite double; a value too small for a double reads as 0.
-// Never throws; any bytes, of any length, are accepted.
+// Never throws and never allocates; any bytes, of any length, are accepted.
 ReadResult ReadValue(std::string_view text);
+
+// Why a reading stopped before the end of the text.
+enum class ReadStop {
+    Whole,             // every character was read (an empty or blank text too)
+    Unexpected,        // a character that cannot continue the number: "12abc", "26.2 mi"
+    DecimalSeparator,  // the regional decimal separator, when it is not the point: "1,5"
+    Grouping,          // the regional digit-group separator: "1,000"
+    NoNumber,          // the text does not begin with a number: "abc", "-", "&HZZ"
+};
+
+// A reading and its account: the value exactly as ReadValue gives it, the
+// offset in the text of the first character not read (the blanks before it
+// dropped, so the text's size when it was read whole), and why reading stopped
+// there. An "E" without exponent digits ("1E") is not read. Never throws and
+// never allocates.
+struct ValueReading {
+    ReadResult result;
+    std::size_t end = 0;
+    ReadStop stop = ReadStop::Whole;
+    bool whole() const { return stop == ReadStop::Whole; }
+};
+ValueReading ReadValueAccounted(std::string_view text, const NumberFormat& format);
 
 // The longest text FormatValue writes: "-1.23456789012345E+100" has 22
 // characters; a multi-byte decimal separator adds a few.

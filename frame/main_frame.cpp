@@ -23,6 +23,7 @@
 #include "frame/screen_geometry.h"
 #include "frame/window_menu.h"
 #include "frame/work_area.h"
+#include "windows/reading_hint.h"
 #include "windows/twips.h"
 #include "windows/window_factory.h"
 
@@ -86,6 +87,11 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     m_evaluationMessage = new QLabel(statusBar());
     m_evaluationMessage->setObjectName(QStringLiteral("EvaluationMessage"));
     statusBar()->addWidget(m_evaluationMessage, 1);
+    // How a typed text was read; plain text, since it quotes what was typed.
+    m_readingHint = new QLabel(statusBar());
+    m_readingHint->setObjectName(QStringLiteral("ReadingHint"));
+    m_readingHint->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(m_readingHint, 2);
 
     // The Ctrl+letter shortcuts open windows even while a text box of a child
     // window has the focus, where the box would otherwise claim some of them.
@@ -257,6 +263,9 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
             [this, window] { clearFailure(window); });
     // A closed window's fault is no longer the user's concern.
     connect(window, &QObject::destroyed, this, [this, window] { clearFailure(window); });
+    connect(window, &ChildWindow::readingHintChanged, this,
+            [this, window](const QString& words) { showReadingHint(window, words); });
+    connect(window, &QObject::destroyed, this, [this, window] { showReadingHint(window, {}); });
     return sub;
 }
 
@@ -296,6 +305,21 @@ void MainFrame::clearFailure(const windows::ChildWindow* window)
         return;  // another window's fault still stands
     m_evaluationMessage->clear();
     m_failedWindow = nullptr;
+}
+
+void MainFrame::showReadingHint(const windows::ChildWindow* window, const QString& words)
+{
+    if (words.isEmpty()) {
+        if (m_hintWindow && m_hintWindow != window)
+            return;  // another window's hint still stands
+        m_readingHint->clear();
+        m_hintWindow = nullptr;
+        return;
+    }
+    const QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    const QString title = sub ? sub->windowTitle() : window->windowTitle();
+    m_readingHint->setText(tr("%1: %2").arg(title, words));
+    m_hintWindow = window;
 }
 
 AboutForm* MainFrame::aboutForm()

@@ -66,6 +66,7 @@ private:
     void reportFailure(const windows::ChildWindow* window, engine::EvalStatus status);
     void clearFailure(const windows::ChildWindow* window);
     void dropFrameShortcuts(QMenu* menu) const;
+    void showReadingHint(const windows::ChildWindow* window, const QString& words);
     bool showMenuItemHelp(QMenu* menu);
     bool isFrameShortcut(const QKeyCombination& key) const;
 
@@ -81,6 +82,8 @@ private:
     QPointer<AboutForm> m_about;
     QPointer<const windows::ChildWindow> m_failedWindow;  // whose failure the status bar shows
     std::optional<QPoint> m_lastCascaded;  // the corner given to the last new window
+    QLabel* m_readingHint = nullptr;
+    QPointer<const windows::ChildWindow> m_hintWindow;  // whose reading hint the status bar shows
 };
 
 }  // namespace frame

@@ -1,7 +1,7 @@
 // Takes the README's screenshots: the frame with several windows open and
 // values typed, in the light or a dark palette, at whatever QT_SCALE_FACTOR
 // says. Run under a real X server (xvfb-run) so fonts render as users see them:
-//   xvfb-run -s "-screen 0 1600x1000x24" build/tools/tabrix_screenshot out.png [--dark]
+//   xvfb-run -s "-screen 0 1600x1000x24" build/tools/tabrix_screenshot out.png [--dark] [--live]
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -65,6 +65,9 @@ int main(int argc, char* argv[])
 
     frame::MainFrame frame;
     frame.show();
+    // --live: the bare frame in the chosen palette, left to real input (xdotool)
+    // and an outside capture, for pictures of what typing shows.
+    if (args.contains(QStringLiteral("--live"))) return app.exec();
     open(frame, "mfdistance");
     pick(frame, "OptionU1(10)");
     type(frame, "TextU1", "26.2");

@@ -10,6 +10,7 @@
 #include "tables/area_dimensions.h"
 #include "windows/control_text.h"
 #include "windows/decoration.h"
+#include "windows/reading_hint.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
 #include "windows/table_copy.h"
@@ -138,7 +139,13 @@ void AreaDimensionsWindow::createInputs()
             box->hide();
         }
         box->setObjectName(indexedName(base.constData(), k));
-        connect(box, &QLineEdit::textChanged, this, &AreaDimensionsWindow::onBoxChanged);
+        connect(box, &QLineEdit::textChanged, this, [this, k] { onBoxChanged(k); });
+        if (k <= engine::kDimensionFields) {
+            m_fieldMarkers.push_back(new HintMarker(box));
+            connect(box, &QLineEdit::editingFinished, this, [this, k] {
+                if (k == m_notedField) m_noteEntryOpen = false;
+            });
+        }
         m_boxes.push_back(box);
     }
 }
@@ -284,10 +291,31 @@ engine::EvalStatus AreaDimensionsWindow::compute()
     return run.status;
 }
 
-void AreaDimensionsWindow::onBoxChanged()
+void AreaDimensionsWindow::onBoxChanged(int box)
 {
     if (m_applyingRun) return;
+    const QString typed = m_boxes[std::size_t(box - 1)]->text();
     report(compute());
+    noteEmptiedField(box, typed);
+}
+
+// A field that reads below 1 is emptied as it is typed, so "0.5" ends as "5";
+// the note says why for the rest of that entry, and goes with a keystroke in
+// another field or a later entry that the field keeps.
+void AreaDimensionsWindow::noteEmptiedField(int box, const QString& typed)
+{
+    if (box > engine::kDimensionFields) return;
+    const bool emptied = !typed.isEmpty() && m_boxes[std::size_t(box - 1)]->text().isEmpty();
+    if (emptied) {
+        m_noteEntryOpen = true;
+        if (box == m_notedField) return;  // said once
+    } else if (m_notedField == 0 || (box == m_notedField && (typed.isEmpty() || m_noteEntryOpen))) {
+        return;  // nothing to say, or still the entry that was emptied
+    }
+    if (m_notedField != 0) m_fieldMarkers[std::size_t(m_notedField - 1)]->show({});
+    m_notedField = emptied ? box : 0;
+    if (emptied) m_fieldMarkers[std::size_t(box - 1)]->show(smallFieldHint());
+    emit readingHintChanged(emptied ? smallFieldHint().spoken() : QString());
 }
 
 }  // namespace windows

@@ -14,6 +14,7 @@ class QLineEdit;
 
 namespace windows {
 
+class HintMarker;
 class SelectingLineEdit;
 
 // What differs between the metric and the standard window.
@@ -59,7 +60,8 @@ private:
     void layOut();
 
     engine::EvalStatus compute();  // the window's one routine
-    void onBoxChanged();
+    void onBoxChanged(int box);
+    void noteEmptiedField(int box, const QString& typed);
 
     const AreaDimensionsDescriptor& m_d;
     const engine::AreaDimensionsTable& m_table;
@@ -76,6 +78,9 @@ private:
     // While compute() applies a run's texts: the engine has already run the
     // nested computations those writes start.
     bool m_applyingRun = false;
+    std::vector<HintMarker*> m_fieldMarkers;  // fields 1..6 at 0..5
+    int m_notedField = 0;                     // the field whose note stands, 0 for none
+    bool m_noteEntryOpen = false;             // still typing the entry that was emptied
 };
 
 }  // namespace windows

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "windows/decoration.h"
+#include "windows/reading_hint.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
 #include "windows/table_copy.h"
@@ -56,6 +57,7 @@ void CategoryWindow::createTopLine()
 
     m_prompt = createLabel(QStringLiteral("Enter a Value..."), names.prompt);
     m_valueBox = createTypedBox(*m_prompt, names.valueBox, kValueMaxLength);
+    m_valueMarker = new HintMarker(m_valueBox);
 
     m_captionLabel = new QLabel(QStringLiteral("?"), this);
     m_captionLabel->setObjectName(QString::fromLatin1(names.captionLabel));
@@ -64,6 +66,7 @@ void CategoryWindow::createTopLine()
     if (!m_descriptor.hasPrices()) return;
     m_priceHeading = createLabel(QStringLiteral("Price per Unit"), names.priceHeading);
     m_priceBox = createTypedBox(*m_priceHeading, names.priceBox, kPriceMaxLength);
+    m_priceMarker = new HintMarker(m_priceBox);
 }
 
 QLabel* CategoryWindow::createLabel(const QString& text, const char* name)
@@ -149,7 +152,11 @@ int CategoryWindow::selectedUnit() const
 EvalStatus CategoryWindow::onOptionClicked()
 {
     updateSourceNames(selectedUnit());
-    if (const EvalStatus status = evaluateSelected(); status != EvalStatus::Ok) return status;
+    if (const EvalStatus status = evaluateSelected(); status != EvalStatus::Ok) {
+        // The prices are not recomputed for the new unit: they belong to the old one.
+        for (QLabel* label : m_priceLabels) setStale(label, true);
+        return status;
+    }
     return m_priceBox ? evaluatePrices(selectedUnit()) : EvalStatus::Ok;
 }
 
@@ -167,7 +174,10 @@ EvalStatus CategoryWindow::onValueChanged()
 // settles it (onPriceFocusLost).
 EvalStatus CategoryWindow::onPriceChanged()
 {
-    if (!engine::IsNumericText(m_priceBox->text().toStdString(), m_format)) return EvalStatus::Ok;
+    if (!engine::IsNumericText(m_priceBox->text().toStdString(), m_format)) {
+        showPriceReading(EvalStatus::Ok);
+        return EvalStatus::Ok;
+    }
     return evaluatePrices(selectedUnit());
 }
 
@@ -182,13 +192,56 @@ EvalStatus CategoryWindow::evaluateSelected()
 {
     const int unit = selectedUnit();
     if (unit == 0) return EvalStatus::Ok;
-    return engine::Evaluate(m_table, unit, m_valueBox->text().toStdString(), m_format, *this);
+    m_resultsWritten = 0;
+    const EvalStatus status = engine::Evaluate(m_table, unit, m_valueBox->text().toStdString(), m_format, *this);
+    showValueReading(status);
+    return status;
 }
 
 EvalStatus CategoryWindow::evaluatePrices(int unit)
 {
     if (unit == 0) return EvalStatus::Ok;
-    return engine::EvaluatePrice(m_table, unit, m_priceBox->text().toStdString(), m_format, *this);
+    m_pricesWritten = 0;
+    const EvalStatus status =
+        engine::EvaluatePrice(m_table, unit, m_priceBox->text().toStdString(), m_format, *this);
+    for (int k = 1; k <= unitCount(); ++k)
+        setStale(m_priceLabels[static_cast<std::size_t>(k - 1)], status != EvalStatus::Ok && k > m_pricesWritten);
+    showPriceReading(status);
+    return status;
+}
+
+// A fault leaves the boxes from the faulty cell on with an earlier value's
+// texts: they are greyed until an evaluation reaches them again.
+void CategoryWindow::showValueReading(EvalStatus status)
+{
+    if (status != EvalStatus::Ok || m_resultsStale) {  // a keystroke's cost stays as it was
+        for (int k = 1; k <= unitCount(); ++k)
+            setStale(m_results[static_cast<std::size_t>(k - 1)], status != EvalStatus::Ok && k > m_resultsWritten);
+        m_resultsStale = status != EvalStatus::Ok;
+    }
+    m_valueMarker->show(status == EvalStatus::Ok ? readingHint(m_valueBox->text(), m_format, HintedBox::Value)
+                                                 : faultHint(status));
+    publishReading(m_valueMarker);
+}
+
+void CategoryWindow::showPriceReading(EvalStatus status)
+{
+    m_priceMarker->show(status == EvalStatus::Ok ? readingHint(m_priceBox->text(), m_format, HintedBox::Price)
+                                                 : faultHint(status));
+    publishReading(m_priceMarker);
+}
+
+// The status bar shows the hint of the box just read, else the other box's;
+// faults reach it as failures.
+void CategoryWindow::publishReading(const HintMarker* latest)
+{
+    QString words;
+    const HintMarker* other = latest == m_valueMarker ? m_priceMarker : m_valueMarker;
+    for (const HintMarker* marker : {latest, other})
+        if (marker && words.isEmpty() && !marker->hint().fault) words = marker->hint().spoken();
+    if (words == m_publishedReading) return;
+    m_publishedReading = words;
+    emit readingHintChanged(words);
 }
 
 void CategoryWindow::Echo(std::string_view abbreviation)
@@ -205,6 +258,7 @@ void CategoryWindow::Result(int target, std::string_view text)
     SelectingLineEdit* box = m_results[static_cast<std::size_t>(target - 1)];
     box->setText(fromUtf8(text));
     box->setCursorPosition(0);  // a text wider than the box shows its sign and first digits
+    m_resultsWritten = target;
 }
 
 void CategoryWindow::Side(std::string_view text) { emit sideChanged(fromUtf8(text)); }
@@ -215,6 +269,7 @@ void CategoryWindow::Price(int target, std::string_view text)
     label->setText(fromUtf8(text));
     // The label's accessible name hides its text from a screen reader.
     label->setAccessibleDescription(label->text());
+    m_pricesWritten = target;
 }
 
 // The input boxes speak of the source unit, which only a unit pick changes.

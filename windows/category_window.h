@@ -25,6 +25,7 @@ class QRadioButton;
 
 namespace windows {
 
+class HintMarker;
 class SelectingLineEdit;
 
 // One category window: a value box, one option, result box and abbreviation
@@ -84,6 +85,9 @@ private:
     void onPriceFocusLost();
     engine::EvalStatus evaluateSelected();
     engine::EvalStatus evaluatePrices(int unit);
+    void showValueReading(engine::EvalStatus status);
+    void showPriceReading(engine::EvalStatus status);
+    void publishReading(const HintMarker* latest);
 
     // engine::EvalSink and engine::PriceSink: each write lands at once, so a
     // fault part-way leaves the earlier ones on screen.
@@ -110,6 +114,15 @@ private:
     QLabel* m_priceHeading = nullptr;
     SelectingLineEdit* m_priceBox = nullptr;
     std::vector<QLabel*> m_priceLabels;
+
+    // Markers inside the value and price boxes; the count of boxes and labels
+    // the running evaluation has written tells which still show older texts.
+    HintMarker* m_valueMarker = nullptr;
+    HintMarker* m_priceMarker = nullptr;
+    int m_resultsWritten = 0;
+    bool m_resultsStale = false;
+    int m_pricesWritten = 0;
+    QString m_publishedReading;
 
     struct Placement {
         QPointer<QWidget> control;

@@ -37,6 +37,9 @@ signals:
     // Every handler reports here; the frame decides how to show a failure.
     void evaluationFailed(engine::EvalStatus status);
     void evaluationSucceeded();
+    // How a typed text was read, for the status bar; "" when there is nothing
+    // to say (a fault goes through evaluationFailed instead).
+    void readingHintChanged(const QString& words);
 
 protected:
     // Keeps a handler's status and tells the frame of it.

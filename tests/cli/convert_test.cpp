@@ -192,3 +192,65 @@ TEST(LocaleFormat, FollowsTheLocaleName)
 }
 
 }  // namespace
+
+namespace {
+
+const engine::NumberFormat kGerman{",", "."};
+
+// A text not read whole converts as what was read, with a note; --strict
+// refuses it with the same words and prints nothing.
+TEST(Convert, NamesAValueNotReadWhole)
+{
+    const engine::NumberFormat point;
+    const struct {
+        std::vector<std::string_view> args;  // as typed, then with what was read
+        std::vector<std::string_view> same;
+        const engine::NumberFormat* format;
+        const char* words;                   // after "note: " or "error: "
+    } cases[] = {
+        {{"distance", "mi", "1,5", "--tsv"}, {"distance", "mi", "1", "--tsv"}, &point,
+         "read \"1,5\" as 1"},
+        {{"distance", "mi", "1,5", "--tsv"}, {"distance", "mi", "1", "--tsv"}, &kGerman,
+         "read \"1,5\" as 1"},
+        {{"distance", "mi", "26.2 mi"}, {"distance", "mi", "26.2"}, &kGerman,
+         "read \"26.2 mi\" as 26,2"},
+        {{"weight", "1", "abc", "--tsv"}, {"weight", "1", "0", "--tsv"}, &point,
+         "read \"abc\" as 0"},
+        {{"weight", "1", "2", "--price", "3$", "--tsv"}, {"weight", "1", "2", "--price", "3", "--tsv"},
+         &point, "read \"3$\" as 3"},
+        {{"time", "1", "7\"\n"}, {"time", "1", "7"}, &point, "read \"7\\\"\\x0a\" as 7"},
+        {{"speed", "1", "1.5", "--tsv"}, {"speed", "1", "1.5", "--tsv"}, &point, ""},
+        {{"speed", "1", " 1 2 3", "--tsv"}, {"speed", "1", "123", "--tsv"}, &kGerman, ""},
+        {{"force", "1", "&HFF"}, {"force", "1", "255"}, &point, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.args[2]));
+        const Outcome read = RunCli(c.args, *c.format);
+        const Outcome same = RunCli(c.same, *c.format);
+        EXPECT_EQ(read.status, cli::kExitOk);
+        EXPECT_EQ(read.out, same.out);
+        const std::string words = c.words;
+        EXPECT_EQ(read.err, words.empty() ? "" : "tabrix-convert: note: " + words + "\n");
+
+        std::vector<std::string_view> strict = c.args;
+        strict.push_back("--strict");
+        const Outcome refused = RunCli(strict, *c.format);
+        if (words.empty()) {
+            EXPECT_EQ(refused.status, cli::kExitOk);
+            EXPECT_EQ(refused.out, same.out);
+            continue;
+        }
+        EXPECT_EQ(refused.status, cli::kExitUsage);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, "tabrix-convert: error: " + words + "\n");
+    }
+}
+
+TEST(Convert, LeavesAValueBeyondTheRangeToTheFault)
+{
+    const Outcome r = RunCli({"temperature", "1", "1e999x", "--strict"});
+    EXPECT_EQ(r.status, cli::kExitFault);
+    EXPECT_EQ(r.err.find("note"), std::string::npos) << r.err;
+}
+
+}  // namespace

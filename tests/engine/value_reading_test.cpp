@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/value_text.h"
+#include "support/allocation_counter.h"
+
+namespace {
+
+using engine::NumberFormat;
+using engine::ReadStop;
+
+const NumberFormat kC{".", ","};
+const NumberFormat kGerman{",", "."};
+const NumberFormat kFrench{",", "\u202f"};
+const NumberFormat kArabic{"\u066b", "\u066c"};
+
+struct Row {
+    const char* text;
+    const NumberFormat* format;
+    std::size_t end;
+    ReadStop stop;
+};
+
+TEST(ReadValueAccounted, SaysWhereAndWhyReadingStopped)
+{
+    const Row rows[] = {
+        {"", &kC, 0, ReadStop::Whole},
+        {"   ", &kC, 3, ReadStop::Whole},
+        {"1.5", &kC, 3, ReadStop::Whole},
+        {" 1 2 3 ", &kC, 7, ReadStop::Whole},
+        {"1e3", &kC, 3, ReadStop::Whole},
+        {"1 e 3", &kC, 5, ReadStop::Whole},
+        {"5.", &kC, 2, ReadStop::Whole},
+        {"&HFF", &kC, 4, ReadStop::Whole},
+        {"& o 17", &kC, 6, ReadStop::Whole},
+        {"1e999", &kC, 5, ReadStop::Whole},
+        {"1,5", &kC, 1, ReadStop::Grouping},
+        {"1,000", &kC, 1, ReadStop::Grouping},
+        {"1,5", &kGerman, 1, ReadStop::DecimalSeparator},
+        {"1.000,5", &kGerman, 5, ReadStop::DecimalSeparator},
+        {",5", &kGerman, 0, ReadStop::DecimalSeparator},
+        {"1.000.000", &kGerman, 5, ReadStop::Grouping},
+        {"1\u202f000", &kFrench, 1, ReadStop::Grouping},
+        {"1\u00a0000", &kFrench, 1, ReadStop::Unexpected},
+        {"1\u066b5", &kArabic, 1, ReadStop::DecimalSeparator},
+        {"1\u066c000", &kArabic, 1, ReadStop::Grouping},
+        {"26.2 mi", &kC, 5, ReadStop::Unexpected},
+        {"12abc", &kC, 2, ReadStop::Unexpected},
+        {"1E", &kC, 1, ReadStop::Unexpected},
+        {"2 e+ m", &kC, 2, ReadStop::Unexpected},
+        {"1.2.3", &kC, 3, ReadStop::Unexpected},
+        {"&H1G", &kC, 3, ReadStop::Unexpected},
+        {"1\r", &kC, 1, ReadStop::Unexpected},
+        {"abc", &kC, 0, ReadStop::NoNumber},
+        {"  abc", &kC, 2, ReadStop::NoNumber},
+        {"-", &kC, 0, ReadStop::NoNumber},
+        {".", &kC, 0, ReadStop::NoNumber},
+        {"&HZZ", &kC, 0, ReadStop::NoNumber},
+        {"&X1", &kC, 0, ReadStop::NoNumber},
+        {",", &kC, 0, ReadStop::NoNumber},
+        {"\xff\xfe", &kC, 0, ReadStop::NoNumber},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const engine::ValueReading reading = engine::ReadValueAccounted(row.text, *row.format);
+        EXPECT_EQ(reading.end, row.end);
+        EXPECT_EQ(reading.stop, row.stop);
+        const engine::ReadResult plain = engine::ReadValue(row.text);
+        EXPECT_EQ(reading.result.status, plain.status);
+        EXPECT_EQ(reading.result.value, plain.value);
+    }
+}
+
+// The account costs a keystroke nothing on the heap, however long the text.
+TEST(ReadValueAccounted, AllocatesNothing)
+{
+    const std::string texts[] = {std::string(5000, '7') + "x", "&H" + std::string(400, 'F'),
+                                 "0." + std::string(900, '0') + "1e3", "1.000,5"};
+    for (const std::string& text : texts) {
+        const long before = tabrix_test::AllocationCount();
+        const engine::ValueReading reading = engine::ReadValueAccounted(text, kGerman);
+        EXPECT_EQ(tabrix_test::AllocationCount() - before, 0) << text.substr(0, 20);
+        EXPECT_LE(reading.end, text.size());
+    }
+}
+
+}  // namespace
