@@ -95,7 +95,7 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole_data()
     QTest::addColumn<QByteArray>("locale");
     for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
         for (const char* locale : kLocales)
-            QTest::addRow("%s %s", d.caption, locale) << d.id << QByteArray(locale);
+            QTest::addRow("%s %s", std::string(d.caption()).c_str(), locale) << d.id << QByteArray(locale);
 }
 
 void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()

@@ -63,7 +63,7 @@ private slots:
     {
         QTest::addColumn<int>("window");
         for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
-            QTest::newRow(d.caption) << int(d.id);
+            QTest::newRow(std::string(d.caption()).c_str()) << int(d.id);
     }
 
     void boxesKeepTheirTextsAfterAFault()
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(textsOf(*w, d->names.results, n), results);
         auto* message = frame.findChild<QLabel*>(QStringLiteral("EvaluationMessage"));
         QVERIFY(message);
-        QCOMPARE(message->text(), QStringLiteral("%1: The number is too large to compute.").arg(QString::fromLatin1(d->caption)));
+        QCOMPARE(message->text(), QStringLiteral("%1: The number is too large to compute.").arg(QString::fromUtf8(d->caption())));
         if (price) {
             price->setText(QStringLiteral("1e400"));
             QCOMPARE(textsOf(*w, d->names.priceLabels, n), prices);
@@ -153,7 +153,8 @@ private slots:
         QVERIFY(expected.contains(QKeySequence(Qt::CTRL | Qt::Key_F4)));
         QList<QAction*> frameCommands;
         for (QMenu* menu : frame.findChildren<QMenu*>())
-            if (menu->objectName() == QLatin1String("mf") || menu->objectName() == QLatin1String("mhelp"))
+            if (menu->objectName() == QLatin1String("mf") || menu->objectName() == QLatin1String("mwindow")
+                || menu->objectName() == QLatin1String("mhelp"))
                 frameCommands << menu->actions();
         const QSet<QKeySequence> frameKeys = keysOf(frameCommands);
         QVERIFY(frameKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_D)));
