@@ -39,8 +39,7 @@ bool answeredWithoutWindow(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    if (answeredWithoutWindow(argc, argv))
-        return 0;
+    if (answeredWithoutWindow(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabrix"));
     QApplication::setApplicationVersion(QString::fromLatin1(tabrix::kVersion));

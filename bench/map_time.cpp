@@ -40,7 +40,8 @@ std::string windowTitle(Display* display, Window window)
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
         if (XGetWindowProperty(display, window, name, 0, 1024, False, AnyPropertyType, &type,
-                               &format, &count, &after, &data) == Success && data) {
+                               &format, &count, &after, &data) == Success &&
+            data) {
             std::string title(reinterpret_cast<char*>(data), count);
             XFree(data);
             if (format == 8 && !title.empty()) return title;

@@ -18,9 +18,9 @@
 #include <string>
 
 #include "frame/main_frame.h"
+#include "support/allocation_counter.h"
 #include "windows/control_text.h"
 #include "windows/window_factory.h"
-#include "support/allocation_counter.h"
 
 namespace {
 
@@ -71,9 +71,18 @@ void keystroke(benchmark::State& state, WindowId id, const char* valueBoxName, b
     reportAllocations(state, allocations);
 }
 
-void BM_LiquidKeystroke(benchmark::State& state) { keystroke(state, WindowId::Liquid, "TextY1", false); }
-void BM_EnergyKeystroke(benchmark::State& state) { keystroke(state, WindowId::Energy, "TextV1", false); }
-void BM_LiquidKeystrokePainted(benchmark::State& state) { keystroke(state, WindowId::Liquid, "TextY1", true); }
+void BM_LiquidKeystroke(benchmark::State& state)
+{
+    keystroke(state, WindowId::Liquid, "TextY1", false);
+}
+void BM_EnergyKeystroke(benchmark::State& state)
+{
+    keystroke(state, WindowId::Energy, "TextV1", false);
+}
+void BM_LiquidKeystrokePainted(benchmark::State& state)
+{
+    keystroke(state, WindowId::Liquid, "TextY1", true);
+}
 BENCHMARK(BM_LiquidKeystroke);
 BENCHMARK(BM_EnergyKeystroke);
 BENCHMARK(BM_LiquidKeystrokePainted)->Unit(benchmark::kMicrosecond);
@@ -100,10 +109,8 @@ void optionClick(benchmark::State& state, bool mouse)
     long allocations = 0;
     for (auto _ : state) {
         const long before = tabrix_test::AllocationCount();
-        if (mouse)
-            QTest::mouseClick(options[next], Qt::LeftButton);
-        else
-            options[next]->click();
+        if (mouse) QTest::mouseClick(options[next], Qt::LeftButton);
+        else options[next]->click();
         allocations += tabrix_test::AllocationCount() - before;
         next = 1 - next;
     }
@@ -148,7 +155,8 @@ void BM_OpenAndClose(benchmark::State& state)
             return;
         }
         if (state.iterations() == 0)
-            state.SetLabel(std::string(item) + " opens " + sub->widget()->objectName().toStdString());
+            state.SetLabel(std::string(item) + " opens " +
+                           sub->widget()->objectName().toStdString());
         sub->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
@@ -157,7 +165,9 @@ void BM_OpenAndClose(benchmark::State& state)
     if (!area->subWindowList().isEmpty()) state.SkipWithError("closed windows stayed in the frame");
     reportAllocations(state, allocations);
 }
-BENCHMARK(BM_OpenAndClose)->DenseRange(0, int(windows::kWindowCount) - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenAndClose)
+    ->DenseRange(0, int(windows::kWindowCount) - 1)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_FrameConstructAndShow(benchmark::State& state)
 {
@@ -185,7 +195,8 @@ int main(int argc, char* argv[])
     // The offscreen platform warns on every shown window that it ignores size
     // hints, which would bury the results.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
-        if (!message.contains(QLatin1String("propagateSizeHints"))) std::fprintf(stderr, "%s\n", qPrintable(message));
+        if (!message.contains(QLatin1String("propagateSizeHints")))
+            std::fprintf(stderr, "%s\n", qPrintable(message));
     });
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

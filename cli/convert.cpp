@@ -52,7 +52,8 @@ constexpr std::string_view kHelpTail =
     "was read: tabrix-convert: note: read \"1,5\" as 1\n"
     "\n"
     "Exit status: 0 done; 2 usage error (unknown category, unit or option,\n"
-    "missing argument, a value refused by --strict); 3 a conversion stopped part-way (the lines written before\n"
+    "missing argument, a value refused by --strict); 3 a conversion stopped part-way (the lines "
+    "written before\n"
     "the fault are printed, the fault is named on standard error).\n";
 
 // The help's names stand in a column this wide, their text after it.
@@ -307,8 +308,8 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
         return kExitUsage;
     }
     if (price && !table->HasPrices()) {
-        err << "tabrix-convert: " << table->caption
-            << " has no prices; --price works with " << PriceCategories() << '\n';
+        err << "tabrix-convert: " << table->caption << " has no prices; --price works with "
+            << PriceCategories() << '\n';
         return kExitUsage;
     }
     const int source = FindUnit(*table, positional[1], err);

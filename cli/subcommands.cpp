@@ -16,8 +16,8 @@ namespace {
 // A field of the windows holds at most this many typed characters.
 constexpr std::size_t kMaxFieldText = 21;
 
-int RunDaysWithoutOptions(std::span<const std::string_view> args, bool,
-                          const engine::NumberFormat&, std::ostream& out, std::ostream& err)
+int RunDaysWithoutOptions(std::span<const std::string_view> args, bool, const engine::NumberFormat&,
+                          std::ostream& out, std::ostream& err)
 {
     return RunDays(args, out, err);
 }

@@ -22,8 +22,8 @@ struct Subcommand {
     std::string_view arguments;  // "LKM LM LCM WKM WM WCM", as the usage spells them
     std::string_view summary;    // the help's lines, without their indent
     bool tsv;                    // takes --tsv
-    int (*run)(std::span<const std::string_view> args, bool tsv,
-               const engine::NumberFormat& format, std::ostream& out, std::ostream& err);
+    int (*run)(std::span<const std::string_view> args, bool tsv, const engine::NumberFormat& format,
+               std::ostream& out, std::ostream& err);
 };
 
 // The subcommands in the order the usage and the help list them.

@@ -105,8 +105,8 @@ ReadResult FromDigits(bool negative, const Digits& digits, std::int64_t exponent
 // format.
 struct Scan {
     ReadResult result;
-    std::size_t end = 0;     // first character not read, blanks before it dropped
-    bool anyDigit = false;   // a number was found at all
+    std::size_t end = 0;    // first character not read, blanks before it dropped
+    bool anyDigit = false;  // a number was found at all
 };
 
 // "&H" and "&O" numbers: unsigned whole numbers of any length. The digits are
@@ -134,8 +134,9 @@ Scan ReadRadix(Cursor& cursor, int bitsPerDigit)
         }
         if (bits.size() > kMaxBits) {
             // Overflow whatever follows; the rest of the digits still count as read.
-            for (cursor.next(); std::isxdigit(static_cast<unsigned char>(cursor.peek())) &&
-                                (bitsPerDigit == 4 || (cursor.peek() >= '0' && cursor.peek() <= '7'));
+            for (cursor.next();
+                 std::isxdigit(static_cast<unsigned char>(cursor.peek())) &&
+                 (bitsPerDigit == 4 || (cursor.peek() >= '0' && cursor.peek() <= '7'));
                  cursor.next()) {
             }
             return {{0.0, EvalStatus::Overflow}, cursor.position(), true};
@@ -244,16 +245,15 @@ ValueReading ReadValueAccounted(std::string_view text, const NumberFormat& forma
     if (scan.end >= text.size()) return reading;
 
     const std::string_view rest = text.substr(scan.end);
-    const auto startsWith = [rest](std::string_view s) { return !s.empty() && rest.starts_with(s); };
+    const auto startsWith = [rest](std::string_view s) {
+        return !s.empty() && rest.starts_with(s);
+    };
     // ",5" under a decimal comma is a misread fraction, not a text without a number.
     if (format.decimal != "." && startsWith(format.decimal))
         reading.stop = ReadStop::DecimalSeparator;
-    else if (!scan.anyDigit)
-        reading.stop = ReadStop::NoNumber;
-    else if (startsWith(format.group))
-        reading.stop = ReadStop::Grouping;
-    else
-        reading.stop = ReadStop::Unexpected;
+    else if (!scan.anyDigit) reading.stop = ReadStop::NoNumber;
+    else if (startsWith(format.group)) reading.stop = ReadStop::Grouping;
+    else reading.stop = ReadStop::Unexpected;
     return reading;
 }
 

@@ -44,7 +44,8 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     nameFont.setBold(true);
     productName->setFont(nameFont);
 
-    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(tabrix::kVersion), this);
+    auto* version =
+        new QLabel(QStringLiteral("Version ") + QString::fromLatin1(tabrix::kVersion), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
     auto* description = new QLabel(tr("Shows a measure in every unit of its kind: "
@@ -108,11 +109,11 @@ void AboutForm::showHelpTopic(int topic)
 
 void AboutForm::placeOnScreen()
 {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect geometry =
-        aboutGeometryFor(screen->geometry(), screen->logicalDotsPerInch(), kDesignedTwips, kShownHeightTwips);
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect geometry = aboutGeometryFor(screen->geometry(), screen->logicalDotsPerInch(),
+                                            kDesignedTwips, kShownHeightTwips);
     resize(geometry.size());
     move(geometry.topLeft());
 }

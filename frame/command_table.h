@@ -22,12 +22,12 @@ inline constexpr int kHelpWindowMenu = 203;  // the Window menu and copying
 // of its accelerator; without it, it is the toolbar text (see toolbarText).
 struct WindowCommand {
     windows::WindowId window;
-    const char* menuName;      // "mfdistance"
-    const char* toolbarKey;    // "butdistance"
-    const char* menuCaption;   // "&Distance"
-    QKeyCombination shortcut;  // Ctrl+D
-    int helpTopic;             // kNoHelpTopic: the File menu's topic
-    const char* icon;          // picture in the icon resources
+    const char* menuName;          // "mfdistance"
+    const char* toolbarKey;        // "butdistance"
+    const char* menuCaption;       // "&Distance"
+    QKeyCombination shortcut;      // Ctrl+D
+    int helpTopic;                 // kNoHelpTopic: the File menu's topic
+    const char* icon;              // picture in the icon resources
     bool separatorBefore = false;  // a separator line precedes it in menu and toolbar
 };
 
@@ -157,11 +157,11 @@ constexpr bool coversEveryWindowOnce()
     for (std::size_t id = 0; id < windows::kWindowCount; ++id) {
         int rows = 0;
         for (const WindowCommand& command : kWindowCommands) {
-            if (static_cast<std::size_t>(command.window) == id && command.menuName && command.toolbarKey)
+            if (static_cast<std::size_t>(command.window) == id && command.menuName &&
+                command.toolbarKey)
                 ++rows;
         }
-        if (rows != 1)
-            return false;
+        if (rows != 1) return false;
     }
     return true;
 }

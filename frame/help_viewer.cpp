@@ -34,8 +34,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     QAction* contents = toolBar->addAction(tr("&Contents"), this, [this] {
-        if (!m_contents.isEmpty())
-            showTopic(m_contents, kHelpContents);
+        if (!m_contents.isEmpty()) showTopic(m_contents, kHelpContents);
     });
     contents->setObjectName(QStringLiteral("helpcontents"));
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
@@ -60,10 +59,7 @@ void HelpViewer::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-QString HelpViewer::topicAnchor(int topic)
-{
-    return QStringLiteral("topic%1").arg(topic);
-}
+QString HelpViewer::topicAnchor(int topic) { return QStringLiteral("topic%1").arg(topic); }
 
 void HelpViewer::showTopic(const QUrl& file, int topic)
 {

@@ -9,9 +9,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
-#include <QStatusBar>
 #include <QToolBar>
 
 #include "frame/about_form.h"
@@ -34,8 +34,7 @@ namespace {
 const WindowCommand& commandFor(windows::WindowId id)
 {
     for (const WindowCommand& command : kWindowCommands) {
-        if (command.window == id)
-            return command;
+        if (command.window == id) return command;
     }
     Q_UNREACHABLE();
 }
@@ -54,8 +53,7 @@ QString withShortcut(const QString& text, QKeyCombination key)
 // than the size it asked for; the frame shades what lies beyond it.
 void keepTableWhole(QWidget* window, const QSize& size)
 {
-    if (window->layout() || !size.isValid())
-        return;
+    if (window->layout() || !size.isValid()) return;
     window->setMinimumSize(size);
     WorkArea::shadeBeyond(window, size);
 }
@@ -105,8 +103,7 @@ MainFrame::~MainFrame()
     // The child windows die after this frame's members; they must not report
     // their end to a frame that is half gone.
     for (const QPointer<QMdiSubWindow>& sub : m_windows) {
-        if (sub && sub->widget())
-            sub->widget()->disconnect(this);
+        if (sub && sub->widget()) sub->widget()->disconnect(this);
     }
 }
 
@@ -204,8 +201,7 @@ void MainFrame::createFrameCommands()
 void MainFrame::placeOnScreen()
 {
     const QScreen* current = screen();
-    if (!current)
-        return;
+    if (!current) return;
     const QRect geometry = frameGeometryFor(current->geometry(), current->logicalDotsPerInch());
     resize(geometry.size());
     move(geometry.topLeft());
@@ -216,10 +212,8 @@ void MainFrame::showWindow(windows::WindowId id)
     QPointer<QMdiSubWindow>& sub = m_windows[static_cast<std::size_t>(id)];
     if (!sub)  // first request, or closed by the user
         sub = createSubWindow(id);
-    if (sub->isMinimized())
-        sub->showNormal();
-    else
-        sub->show();
+    if (sub->isMinimized()) sub->showNormal();
+    else sub->show();
     m_mdiArea->setActiveSubWindow(sub);
     sub->raise();
 }
@@ -235,8 +229,7 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);  // reopening must start afresh
     sub->setWindowIcon(frameIcon(command.icon));
-    if (window->windowTitle().isEmpty())
-        sub->setWindowTitle(toolbarText(command));
+    if (window->windowTitle().isEmpty()) sub->setWindowTitle(toolbarText(command));
     if (size.isValid()) {
         const QMargins frameMargins = sub->contentsMargins();
         sub->resize(size.grownBy(frameMargins));
@@ -249,8 +242,9 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
     if (QMenu* menu = sub->systemMenu()) {
         for (QAction* action : menu->actions()) {
             QList<QKeySequence> keys = action->shortcuts();
-            keys.removeIf(
-                [this](const QKeySequence& key) { return key.count() == 1 && isFrameShortcut(key[0]); });
+            keys.removeIf([this](const QKeySequence& key) {
+                return key.count() == 1 && isFrameShortcut(key[0]);
+            });
             action->setShortcuts(keys);
         }
     }
@@ -283,10 +277,10 @@ void MainFrame::placeNewSubWindow(QMdiSubWindow* sub, const windows::ChildWindow
     const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &titleBar, sub);
     std::vector<QPoint> taken;
     for (const QMdiSubWindow* open : m_mdiArea->subWindowList())
-        if (open != sub && !open->isHidden())
-            taken.push_back(open->pos());
+        if (open != sub && !open->isHidden()) taken.push_back(open->pos());
     const QRect area(QPoint(0, 0), m_mdiArea->viewport()->size());
-    const QPoint corner = cascadePlace(area, sub->size(), m_lastCascaded ? &*m_lastCascaded : nullptr, step, taken);
+    const QPoint corner =
+        cascadePlace(area, sub->size(), m_lastCascaded ? &*m_lastCascaded : nullptr, step, taken);
     sub->move(corner);
     m_lastCascaded = corner;
 }
@@ -295,14 +289,14 @@ void MainFrame::reportFailure(const windows::ChildWindow* window, engine::EvalSt
 {
     const QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     const QString title = sub ? sub->windowTitle() : window->windowTitle();
-    m_evaluationMessage->setText(tr("%1: %2.").arg(title, QString::fromUtf8(engine::Describe(status))));
+    m_evaluationMessage->setText(
+        tr("%1: %2.").arg(title, QString::fromUtf8(engine::Describe(status))));
     m_failedWindow = window;
 }
 
 void MainFrame::clearFailure(const windows::ChildWindow* window)
 {
-    if (m_failedWindow && m_failedWindow != window)
-        return;  // another window's fault still stands
+    if (m_failedWindow && m_failedWindow != window) return;  // another window's fault still stands
     m_evaluationMessage->clear();
     m_failedWindow = nullptr;
 }
@@ -310,8 +304,7 @@ void MainFrame::clearFailure(const windows::ChildWindow* window)
 void MainFrame::showReadingHint(const windows::ChildWindow* window, const QString& words)
 {
     if (words.isEmpty()) {
-        if (m_hintWindow && m_hintWindow != window)
-            return;  // another window's hint still stands
+        if (m_hintWindow && m_hintWindow != window) return;  // another window's hint still stands
         m_readingHint->clear();
         m_hintWindow = nullptr;
         return;
@@ -324,15 +317,11 @@ void MainFrame::showReadingHint(const windows::ChildWindow* window, const QStrin
 
 AboutForm* MainFrame::aboutForm()
 {
-    if (!m_about)
-        m_about = new AboutForm(this);
+    if (!m_about) m_about = new AboutForm(this);
     return m_about;
 }
 
-void MainFrame::showHelp(int topic)
-{
-    aboutForm()->showHelpTopic(topic);
-}
+void MainFrame::showHelp(int topic) { aboutForm()->showHelpTopic(topic); }
 
 void MainFrame::showAbout()
 {
@@ -347,8 +336,7 @@ void MainFrame::showAbout()
 void MainFrame::closeEvent(QCloseEvent* event)
 {
     if (m_about) {
-        if (HelpViewer* viewer = m_about->helpDialog()->viewer())
-            viewer->close();
+        if (HelpViewer* viewer = m_about->helpDialog()->viewer()) viewer->close();
         m_about->close();
     }
     event->accept();
@@ -356,15 +344,12 @@ void MainFrame::closeEvent(QCloseEvent* event)
 
 bool MainFrame::isFrameShortcut(const QKeyCombination& key) const
 {
-    if (key == kExitShortcut || key == kHelpShortcut)
-        return true;
+    if (key == kExitShortcut || key == kHelpShortcut) return true;
     for (const WindowCommand& command : kWindowCommands) {
-        if (command.shortcut == key)
-            return true;
+        if (command.shortcut == key) return true;
     }
     for (const QKeySequence& windowKey : m_windowMenu->shortcuts())
-        if (windowKey.count() == 1 && windowKey[0] == key)
-            return true;
+        if (windowKey.count() == 1 && windowKey[0] == key) return true;
     return false;
 }
 
@@ -374,7 +359,9 @@ void MainFrame::dropFrameShortcuts(QMenu* menu) const
 {
     for (QAction* action : menu->actions()) {
         QList<QKeySequence> keys = action->shortcuts();
-        if (keys.removeIf([this](const QKeySequence& key) { return key.count() == 1 && isFrameShortcut(key[0]); }) > 0)
+        if (keys.removeIf([this](const QKeySequence& key) {
+                return key.count() == 1 && isFrameShortcut(key[0]);
+            }) > 0)
             action->setShortcuts(keys);
     }
 }
@@ -385,8 +372,7 @@ bool MainFrame::showMenuItemHelp(QMenu* menu)
 {
     const QAction* item = menu->activeAction();
     int topic = item ? item->data().toInt() : kNoHelpTopic;
-    if (topic == kNoHelpTopic)
-        topic = menu->menuAction()->data().toInt();
+    if (topic == kNoHelpTopic) topic = menu->menuAction()->data().toInt();
     menu->close();
     showHelp(topic);
     return true;
@@ -419,8 +405,8 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event)
         auto* widget = qobject_cast<QWidget*>(watched);
         // Returning true with the event left ignored lets the shortcut fire
         // instead of the text box's own binding.
-        if (widget && m_mdiArea->isAncestorOf(widget)
-            && isFrameShortcut(static_cast<QKeyEvent*>(event)->keyCombination()))
+        if (widget && m_mdiArea->isAncestorOf(widget) &&
+            isFrameShortcut(static_cast<QKeyEvent*>(event)->keyCombination()))
             return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -81,7 +81,7 @@ private:
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
     QPointer<const windows::ChildWindow> m_failedWindow;  // whose failure the status bar shows
-    std::optional<QPoint> m_lastCascaded;  // the corner given to the last new window
+    std::optional<QPoint> m_lastCascaded;                 // the corner given to the last new window
     QLabel* m_readingHint = nullptr;
     QPointer<const windows::ChildWindow> m_hintWindow;  // whose reading hint the status bar shows
 };

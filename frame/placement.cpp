@@ -9,8 +9,8 @@ QPoint cascadePlace(const QRect& area, const QSize& size, const QPoint* after, i
 {
     step = std::max(step, 1);
     const auto leaves = [&](const QPoint& corner) {
-        return (corner.x() > area.left() && corner.x() + size.width() > area.right() + 1)
-               || (corner.y() > area.top() && corner.y() + size.height() > area.bottom() + 1);
+        return (corner.x() > area.left() && corner.x() + size.width() > area.right() + 1) ||
+               (corner.y() > area.top() && corner.y() + size.height() > area.bottom() + 1);
     };
     int round = 0;
     const auto roundStart = [&] {
@@ -25,8 +25,7 @@ QPoint cascadePlace(const QRect& area, const QSize& size, const QPoint* after, i
             ++round;
             corner = roundStart();
         }
-        if (std::find(taken.begin(), taken.end(), corner) == taken.end())
-            return corner;
+        if (std::find(taken.begin(), taken.end(), corner) == taken.end()) return corner;
         corner += QPoint(step, step);
     }
     return corner;

@@ -42,8 +42,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        if (size.isEmpty())
-            return {};
+        if (size.isEmpty()) return {};
         const QString cacheKey = QStringLiteral("tabrix-svg:%1:%2x%3:%4:%5")
                                      .arg(m_path)
                                      .arg(size.width())
@@ -51,17 +50,14 @@ public:
                                      .arg(int(mode))
                                      .arg(int(state));
         QPixmap drawn;
-        if (QPixmapCache::find(cacheKey, &drawn))
-            return drawn;
+        if (QPixmapCache::find(cacheKey, &drawn)) return drawn;
 
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         // Parsed once, for all the sizes a picture is shown at (the window
         // icon alone asks for four).
-        if (!m_renderer)
-            m_renderer = std::make_unique<QSvgRenderer>(m_path);
-        if (!m_renderer->isValid())
-            return {};
+        if (!m_renderer) m_renderer = std::make_unique<QSvgRenderer>(m_path);
+        if (!m_renderer->isValid()) return {};
         {
             QPainter painter(&image);
             // Centred, keeping the picture's proportions, as Qt's engine does.
@@ -108,9 +104,6 @@ QIcon frameIcon(const char* name)
     return QIcon(new SvgIconEngine(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))));
 }
 
-QIcon logoIcon()
-{
-    return frameIcon("logo");
-}
+QIcon logoIcon() { return frameIcon("logo"); }
 
 }  // namespace frame

@@ -1,6 +1,5 @@
 #include "frame/screen_geometry.h"
 
-
 namespace frame {
 
 namespace {
@@ -17,14 +16,17 @@ QRect frameGeometryFor(const QRect& screen, qreal logicalDpi)
     return {screen.topLeft(), QSize(width, height)};
 }
 
-QRect aboutGeometryFor(const QRect& screen, qreal logicalDpi, QSize designedTwips, int shownHeightTwips)
+QRect aboutGeometryFor(const QRect& screen, qreal logicalDpi, QSize designedTwips,
+                       int shownHeightTwips)
 {
     const int screenWidth = pixelsToTwips(screen.width(), logicalDpi);
     const int screenHeight = pixelsToTwips(screen.height(), logicalDpi);
     const int left = (screenWidth - designedTwips.width()) / 2;
     const int top = (screenHeight - designedTwips.height()) / 2;
-    return {screen.topLeft() + QPoint(twipsToPixels(left, logicalDpi), twipsToPixels(top, logicalDpi)),
-            QSize(twipsToPixels(designedTwips.width(), logicalDpi), twipsToPixels(shownHeightTwips, logicalDpi))};
+    return {screen.topLeft() +
+                QPoint(twipsToPixels(left, logicalDpi), twipsToPixels(top, logicalDpi)),
+            QSize(twipsToPixels(designedTwips.width(), logicalDpi),
+                  twipsToPixels(shownHeightTwips, logicalDpi))};
 }
 
 }  // namespace frame

@@ -19,6 +19,7 @@ QRect frameGeometryFor(const QRect& screen, qreal logicalDpi);
 // The About box is centred horizontally; vertically it is centred for its
 // designed height and then takes its shown height with the top edge kept, so
 // it sits a little below the middle. Sizes in twips, result in pixels.
-QRect aboutGeometryFor(const QRect& screen, qreal logicalDpi, QSize designedTwips, int shownHeightTwips);
+QRect aboutGeometryFor(const QRect& screen, qreal logicalDpi, QSize designedTwips,
+                       int shownHeightTwips);
 
 }  // namespace frame

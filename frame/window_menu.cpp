@@ -8,7 +8,8 @@
 
 namespace frame {
 
-WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent) : QMenu(QStringLiteral("&Window"), parent), m_area(area)
+WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent)
+    : QMenu(QStringLiteral("&Window"), parent), m_area(area)
 {
     setObjectName(QStringLiteral("mwindow"));
     menuAction()->setObjectName(QStringLiteral("mwindow"));
@@ -19,17 +20,18 @@ WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent) : QMenu(QStringLiteral("
             &QMdiArea::tileSubWindows);
     addSeparator()->setObjectName(QStringLiteral("mwsep1"));
     // Ctrl+F4 on every desktop: Ctrl+W, the usual key elsewhere, opens Weight.
-    connect(addCommand("mwclose", QStringLiteral("Cl&ose"), {Qt::CTRL | Qt::Key_F4}), &QAction::triggered, m_area,
-            &QMdiArea::closeActiveSubWindow);
+    connect(addCommand("mwclose", QStringLiteral("Cl&ose"), {Qt::CTRL | Qt::Key_F4}),
+            &QAction::triggered, m_area, &QMdiArea::closeActiveSubWindow);
     connect(addCommand("mwcloseall", QStringLiteral("Close &All"), {}), &QAction::triggered, m_area,
             &QMdiArea::closeAllSubWindows);
     addSeparator()->setObjectName(QStringLiteral("mwsep2"));
     // Shift+Tab reaches the program as Backtab; the menu shows the first key.
-    connect(addCommand("mwnext", QStringLiteral("Ne&xt"), {Qt::CTRL | Qt::Key_Tab}), &QAction::triggered, m_area,
-            &QMdiArea::activateNextSubWindow);
-    connect(addCommand("mwprevious", QStringLiteral("Pre&vious"),
-                       {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab}),
-            &QAction::triggered, m_area, &QMdiArea::activatePreviousSubWindow);
+    connect(addCommand("mwnext", QStringLiteral("Ne&xt"), {Qt::CTRL | Qt::Key_Tab}),
+            &QAction::triggered, m_area, &QMdiArea::activateNextSubWindow);
+    connect(
+        addCommand("mwprevious", QStringLiteral("Pre&vious"),
+                   {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab}),
+        &QAction::triggered, m_area, &QMdiArea::activatePreviousSubWindow);
     addSeparator()->setObjectName(QStringLiteral("mwsep3"));
 
     // The commands' keys work with the menu closed, so their state must follow
@@ -41,7 +43,8 @@ WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent) : QMenu(QStringLiteral("
     updateCommands();
 }
 
-QAction* WindowMenu::addCommand(const char* name, const QString& text, const QList<QKeySequence>& keys)
+QAction* WindowMenu::addCommand(const char* name, const QString& text,
+                                const QList<QKeySequence>& keys)
 {
     QAction* action = addAction(text);
     action->setObjectName(QString::fromLatin1(name));
@@ -53,8 +56,7 @@ QAction* WindowMenu::addCommand(const char* name, const QString& text, const QLi
 QList<QKeySequence> WindowMenu::shortcuts() const
 {
     QList<QKeySequence> keys;
-    for (const QAction* action : m_commands)
-        keys += action->shortcuts();
+    for (const QAction* action : m_commands) keys += action->shortcuts();
     return keys;
 }
 
@@ -62,10 +64,8 @@ QList<QKeySequence> WindowMenu::shortcuts() const
 void WindowMenu::updateCommands()
 {
     bool any = false;
-    for (const QMdiSubWindow* sub : m_area->subWindowList())
-        any = any || !sub->isHidden();
-    for (QAction* action : m_commands)
-        action->setEnabled(any);
+    for (const QMdiSubWindow* sub : m_area->subWindowList()) any = any || !sub->isHidden();
+    for (QAction* action : m_commands) action->setEnabled(any);
 }
 
 void WindowMenu::rebuildWindowList()
@@ -107,8 +107,7 @@ bool WindowMenu::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
             updateCommands();
     } else if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
-        if (qobject_cast<QMdiSubWindow*>(watched))
-            updateCommands();
+        if (qobject_cast<QMdiSubWindow*>(watched)) updateCommands();
     }
     return QMenu::eventFilter(watched, event);
 }

@@ -23,8 +23,8 @@ QString keyAndWindow(windows::WindowId id)
 {
     for (const WindowCommand& command : kWindowCommands)
         if (command.window == id)
-            return QKeySequence(command.shortcut).toString(QKeySequence::NativeText) + QStringLiteral("  ")
-                   + toolbarText(command);
+            return QKeySequence(command.shortcut).toString(QKeySequence::NativeText) +
+                   QStringLiteral("  ") + toolbarText(command);
     return {};
 }
 
@@ -39,12 +39,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Paint)
-            return false;
+        if (event->type() != QEvent::Paint) return false;
         auto* window = static_cast<QWidget*>(watched);
         const QSize table = window->property(kTableSizeProperty).toSize();
-        if (window->width() <= table.width() && window->height() <= table.height())
-            return false;
+        if (window->width() <= table.width() && window->height() <= table.height()) return false;
         QPainter painter(window);
         const QRegion beyond = QRegion(window->rect()) - QRegion(QRect(QPoint(0, 0), table));
         painter.setClipRegion(beyond);
@@ -52,9 +50,11 @@ protected:
         painter.setClipping(false);
         painter.setPen(window->palette().color(QPalette::Dark));
         if (window->width() > table.width())
-            painter.drawLine(table.width(), 0, table.width(), std::min(window->height(), table.height()));
+            painter.drawLine(table.width(), 0, table.width(),
+                             std::min(window->height(), table.height()));
         if (window->height() > table.height())
-            painter.drawLine(0, table.height(), std::min(window->width(), table.width()), table.height());
+            painter.drawLine(0, table.height(), std::min(window->width(), table.width()),
+                             table.height());
         return false;
     }
 };
@@ -65,10 +65,11 @@ WorkArea::WorkArea(QWidget* parent) : QMdiArea(parent) {}
 
 QStringList WorkArea::hintLines()
 {
-    QStringList lines{QStringLiteral("Tabrix shows a measure given in one unit in every other unit of its kind."),
-                      QStringLiteral("Open a window from the File menu, the toolbar or the keyboard:"), QString()};
-    for (windows::WindowId id : kHintWindows)
-        lines.append(keyAndWindow(id));
+    QStringList lines{
+        QStringLiteral("Tabrix shows a measure given in one unit in every other unit of its kind."),
+        QStringLiteral("Open a window from the File menu, the toolbar or the keyboard:"),
+        QString()};
+    for (windows::WindowId id : kHintWindows) lines.append(keyAndWindow(id));
     lines << QString() << QStringLiteral("F1  Help");
     return lines;
 }
@@ -76,16 +77,14 @@ QStringList WorkArea::hintLines()
 bool WorkArea::showsHint() const
 {
     for (const QMdiSubWindow* sub : subWindowList())
-        if (!sub->isHidden())
-            return false;
+        if (!sub->isHidden()) return false;
     return true;
 }
 
 void WorkArea::paintEvent(QPaintEvent* event)
 {
     QMdiArea::paintEvent(event);
-    if (!showsHint())
-        return;
+    if (!showsHint()) return;
     QPainter painter(viewport());
     // Quiet: a shade of the background itself, darker on a light one.
     const QColor ground = background().color();
@@ -93,7 +92,8 @@ void WorkArea::paintEvent(QPaintEvent* event)
     QFont font = painter.font();
     font.setPointSizeF(font.pointSizeF() * 1.15);
     painter.setFont(font);
-    painter.drawText(viewport()->rect().adjusted(24, 24, -24, -24), Qt::AlignCenter, hintLines().join(u'\n'));
+    painter.drawText(viewport()->rect().adjusted(24, 24, -24, -24), Qt::AlignCenter,
+                     hintLines().join(u'\n'));
 }
 
 // Sub-windows come and go as children of the viewport; the hint follows.
@@ -101,11 +101,8 @@ bool WorkArea::viewportEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ChildAdded:
-    case QEvent::ChildRemoved:
-        viewport()->update();
-        break;
-    default:
-        break;
+    case QEvent::ChildRemoved: viewport()->update(); break;
+    default: break;
     }
     return QMdiArea::viewportEvent(event);
 }

@@ -60,9 +60,9 @@ void Check(std::string_view text, const engine::NumberFormat& format)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const engine::NumberFormat& format : {engine::NumberFormat{".", ","},
-                                               engine::NumberFormat{",", "."},
-                                               engine::NumberFormat{"\u066b", "\u066c"}})
+    for (const engine::NumberFormat& format :
+         {engine::NumberFormat{".", ","}, engine::NumberFormat{",", "."},
+          engine::NumberFormat{"\u066b", "\u066c"}})
         Check(text, format);
     return 0;
 }

@@ -9,18 +9,17 @@ namespace tables {
 namespace {
 bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 }  // namespace
 
 std::span<const engine::UnitTable* const> AllTables()
 {
     static const std::array kAll = {
-        &AreaTable(),     &DensityTable(),     &DistanceTable(), &EnergyTable(),
-        &ForceTable(),    &LiquidTable(),      &PressureTable(), &SpeedTable(),
-        &TemperatureTable(), &TimeTable(),     &VolumeTable(),   &WeightTable(),
+        &AreaTable(),        &DensityTable(), &DistanceTable(), &EnergyTable(),
+        &ForceTable(),       &LiquidTable(),  &PressureTable(), &SpeedTable(),
+        &TemperatureTable(), &TimeTable(),    &VolumeTable(),   &WeightTable(),
     };
     return kAll;
 }

@@ -1,7 +1,8 @@
 // Writes cli/locale_table.inc: the decimal and group separators of every
 // locale the toolkit knows, keyed the way the command-line tool looks them up,
 // so that tabrix-convert writes numbers as the windows do without loading Qt.
-// Run: cmake --build build --target gen_locale_table && build/tools/gen_locale_table > cli/locale_table.inc
+// Run: cmake --build build --target gen_locale_table && build/tools/gen_locale_table >
+// cli/locale_table.inc
 #include <QCoreApplication>
 #include <QLocale>
 #include <QMap>
@@ -23,8 +24,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QMap<QString, QLocale> byKey;
-    const auto all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
-                                              QLocale::AnyTerritory);
+    const auto all =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     for (const QLocale& locale : all) {
         if (locale.language() == QLocale::C) continue;
         const QString language = QLocale::languageToCode(locale.language());

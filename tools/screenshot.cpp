@@ -43,7 +43,8 @@ void open(frame::MainFrame& frame, const char* action)
 
 void type(frame::MainFrame& frame, const char* box, const char* text)
 {
-    if (auto* edit = frame.findChild<QLineEdit*>(QString::fromLatin1(box))) edit->setText(QString::fromUtf8(text));
+    if (auto* edit = frame.findChild<QLineEdit*>(QString::fromLatin1(box)))
+        edit->setText(QString::fromUtf8(text));
 }
 
 void pick(frame::MainFrame& frame, const char* option)

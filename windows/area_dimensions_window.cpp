@@ -128,8 +128,8 @@ void AreaDimensionsWindow::createInputs()
             field->setMaxLength(kValueMaxLength);
             box = field;
             const QString unit = fromUtf8(m_table.fieldUnits[std::size_t((k - 1) % 3)]);
-            box->setAccessibleName((k <= 3 ? QStringLiteral("Length in ") : QStringLiteral("Width in ")) +
-                                   unit);
+            box->setAccessibleName(
+                (k <= 3 ? QStringLiteral("Length in ") : QStringLiteral("Width in ")) + unit);
             if (k == 1) lengthLabel->setBuddy(box);
             if (k == 4) widthLabel->setBuddy(box);
         } else {
@@ -215,7 +215,8 @@ TwipsGrid AreaDimensionsWindow::fittedGrid() const
     const QLineEdit& sample = *m_results.front();
     grid.fitAcross(lineEditWidthFor(sample, widestResultText()),
                    clientWidth - kResultRightMargin - kResultLeft);
-    const int frames = 2 * sample.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &sample);
+    const int frames =
+        2 * sample.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &sample);
     grid.fitDown(sample.fontMetrics().height() + frames, kBoxHeight);
     return grid;
 }
@@ -252,8 +253,8 @@ void AreaDimensionsWindow::layOut()
     m_frame->setGeometry(rect(kFrameLeft, 1275, frameWidth, lastTop + kBoxHeight + 75 - 1275));
     for (int k = 1; k <= engine::kDimensionResults; ++k) {
         const int top = kFirstResultTop + kRowPitch * (k - 1);
-        m_rowLabels[std::size_t(k - 1)]->setGeometry(rect(
-            kRowLabelLeft, top + 15, kResultLeft - kRowLabelLeft - 30, kRowLabelHeight));
+        m_rowLabels[std::size_t(k - 1)]->setGeometry(
+            rect(kRowLabelLeft, top + 15, kResultLeft - kRowLabelLeft - 30, kRowLabelHeight));
         m_results[std::size_t(k - 1)]->setGeometry(rect(kResultLeft, top, resultWidth, kBoxHeight));
     }
     const int buttonLefts[] = {170, 2160};

@@ -66,7 +66,7 @@ private:
     const AreaDimensionsDescriptor& m_d;
     const engine::AreaDimensionsTable& m_table;
     const engine::NumberFormat m_format;
-    std::vector<QLineEdit*> m_boxes;    // the array, boxes 1..9 at 0..8
+    std::vector<QLineEdit*> m_boxes;            // the array, boxes 1..9 at 0..8
     std::vector<SelectingLineEdit*> m_results;  // result boxes 1..10 at 0..9
     std::vector<QWidget*> m_rowLabels;          // unit names beside the result boxes
     QWidget* m_shape = nullptr;

@@ -23,9 +23,13 @@ void addAreaControls(CategoryWindow& window)
         int left;
         WindowId target;
     } buttons[] = {
-        {.name = "CmdR1", .caption = "Calculate &Metric", .left = 170,
+        {.name = "CmdR1",
+         .caption = "Calculate &Metric",
+         .left = 170,
          .target = WindowId::AreaMetric},
-        {.name = "CmdR2", .caption = "Calculate &Standard", .left = 3150,
+        {.name = "CmdR2",
+         .caption = "Calculate &Standard",
+         .left = 3150,
          .target = WindowId::AreaStandard},
     };
     for (const auto& b : buttons) {

@@ -25,8 +25,8 @@ constexpr int kGapTwips = 60;
 
 }  // namespace
 
-CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor, const engine::NumberFormat& format,
-                               QWidget* parent)
+CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor,
+                               const engine::NumberFormat& format, QWidget* parent)
     : ChildWindow(parent), m_descriptor(descriptor), m_table(descriptor.table()), m_format(format)
 {
     setObjectName(QString::fromLatin1(descriptor.objectName));
@@ -165,8 +165,7 @@ EvalStatus CategoryWindow::onOptionClicked()
 EvalStatus CategoryWindow::onValueChanged()
 {
     const bool numeric = engine::IsNumericText(m_valueBox->text().toStdString(), m_format);
-    for (QRadioButton* option : m_options)
-        option->setEnabled(numeric);
+    for (QRadioButton* option : m_options) option->setEnabled(numeric);
     return evaluateSelected();
 }
 
@@ -193,7 +192,8 @@ EvalStatus CategoryWindow::evaluateSelected()
     const int unit = selectedUnit();
     if (unit == 0) return EvalStatus::Ok;
     m_resultsWritten = 0;
-    const EvalStatus status = engine::Evaluate(m_table, unit, m_valueBox->text().toStdString(), m_format, *this);
+    const EvalStatus status =
+        engine::Evaluate(m_table, unit, m_valueBox->text().toStdString(), m_format, *this);
     showValueReading(status);
     return status;
 }
@@ -205,7 +205,8 @@ EvalStatus CategoryWindow::evaluatePrices(int unit)
     const EvalStatus status =
         engine::EvaluatePrice(m_table, unit, m_priceBox->text().toStdString(), m_format, *this);
     for (int k = 1; k <= unitCount(); ++k)
-        setStale(m_priceLabels[static_cast<std::size_t>(k - 1)], status != EvalStatus::Ok && k > m_pricesWritten);
+        setStale(m_priceLabels[static_cast<std::size_t>(k - 1)],
+                 status != EvalStatus::Ok && k > m_pricesWritten);
     showPriceReading(status);
     return status;
 }
@@ -216,18 +217,21 @@ void CategoryWindow::showValueReading(EvalStatus status)
 {
     if (status != EvalStatus::Ok || m_resultsStale) {  // a keystroke's cost stays as it was
         for (int k = 1; k <= unitCount(); ++k)
-            setStale(m_results[static_cast<std::size_t>(k - 1)], status != EvalStatus::Ok && k > m_resultsWritten);
+            setStale(m_results[static_cast<std::size_t>(k - 1)],
+                     status != EvalStatus::Ok && k > m_resultsWritten);
         m_resultsStale = status != EvalStatus::Ok;
     }
-    m_valueMarker->show(status == EvalStatus::Ok ? readingHint(m_valueBox->text(), m_format, HintedBox::Value)
-                                                 : faultHint(status));
+    m_valueMarker->show(status == EvalStatus::Ok
+                            ? readingHint(m_valueBox->text(), m_format, HintedBox::Value)
+                            : faultHint(status));
     publishReading(m_valueMarker);
 }
 
 void CategoryWindow::showPriceReading(EvalStatus status)
 {
-    m_priceMarker->show(status == EvalStatus::Ok ? readingHint(m_priceBox->text(), m_format, HintedBox::Price)
-                                                 : faultHint(status));
+    m_priceMarker->show(status == EvalStatus::Ok
+                            ? readingHint(m_priceBox->text(), m_format, HintedBox::Price)
+                            : faultHint(status));
     publishReading(m_priceMarker);
 }
 
@@ -292,7 +296,8 @@ std::vector<QStringList> CategoryWindow::tableRows() const
     std::vector<QStringList> rows;
     for (int k = 1; k <= unitCount(); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        QStringList row{withoutAccelerator(m_options[i]->text()), m_results[i]->text(), m_abbreviations[i]->text()};
+        QStringList row{withoutAccelerator(m_options[i]->text()), m_results[i]->text(),
+                        m_abbreviations[i]->text()};
         if (!m_priceLabels.empty()) row.append(m_priceLabels[i]->text());
         rows.push_back(row);
     }
@@ -316,7 +321,8 @@ CategoryWindow::Widths CategoryWindow::widths() const
     w.prompt = l.valueLeft - l.promptLeft - kGapTwips;
     w.option = l.optionWidth ? l.optionWidth : l.valueLeft - l.optionLeft - kGapTwips;
     w.caption = (m_priceHeading ? l.priceHeadingLeft : lineRight) - l.captionLeft - kGapTwips;
-    w.abbreviation = (m_priceLabels.empty() ? lineRight : l.priceLabelLeft) - l.abbreviationLeft - kGapTwips;
+    w.abbreviation =
+        (m_priceLabels.empty() ? lineRight : l.priceLabelLeft) - l.abbreviationLeft - kGapTwips;
     w.priceHeading = l.priceBoxLeft - l.priceHeadingLeft - kGapTwips;
     return w;
 }
@@ -332,8 +338,7 @@ TwipsGrid CategoryWindow::fittedGrid(const Widths& w) const
         grid.fitAcross(label->sizeHint().width(), w.abbreviation);
         grid.fitAcross(label->sizeHint().width(), w.caption);  // the caption label echoes them
     }
-    for (QRadioButton* option : m_options)
-        grid.fitAcross(option->sizeHint().width(), w.option);
+    for (QRadioButton* option : m_options) grid.fitAcross(option->sizeHint().width(), w.option);
     if (m_priceBox) {
         grid.fitAcross(m_priceHeading->sizeHint().width(), w.priceHeading);
         grid.fitAcross(lineEditWidthFor(*m_priceBox, widestPriceText()), l.priceBoxWidth);
@@ -341,8 +346,7 @@ TwipsGrid CategoryWindow::fittedGrid(const Widths& w) const
 
     // Rows keep their pitch unless a box or an option is taller than a box.
     int tallest = m_valueBox->sizeHint().height();
-    for (QRadioButton* option : m_options)
-        tallest = std::max(tallest, option->sizeHint().height());
+    for (QRadioButton* option : m_options) tallest = std::max(tallest, option->sizeHint().height());
     grid.fitDown(tallest, CategoryGrid::kBoxHeight);
     return grid;
 }
@@ -365,14 +369,16 @@ void CategoryWindow::layOut()
     const auto centred = [&](QWidget* control, int left, int width, int boxTop) {
         const QRect line = rect(left, boxTop, width, CategoryGrid::kBoxHeight);
         const int height = std::min(control->sizeHint().height(), y(CategoryGrid::kRowPitch));
-        control->setGeometry(line.left(), line.center().y() - (height - 1) / 2, line.width(), height);
+        control->setGeometry(line.left(), line.center().y() - (height - 1) / 2, line.width(),
+                             height);
     };
 
     const int clientWidth = m_descriptor.widthTwips - kNonClientWidthTwips;
     const int clientHeight = m_descriptor.heightTwips - kNonClientHeightTwips;
     const int top = CategoryGrid::kTopLineTop;
     const int shapeLeft = 120;
-    m_shape->setGeometry(rect(shapeLeft, top - 90, clientWidth - 2 * shapeLeft, CategoryGrid::kBoxHeight + 180));
+    m_shape->setGeometry(
+        rect(shapeLeft, top - 90, clientWidth - 2 * shapeLeft, CategoryGrid::kBoxHeight + 180));
     centred(m_prompt, l.promptLeft, w.prompt, top);
     box(m_valueBox, l.valueLeft, l.boxWidth, top);
     centred(m_captionLabel, l.captionLeft, w.caption, top);
@@ -384,7 +390,8 @@ void CategoryWindow::layOut()
     const int frameLeft = l.optionLeft - 90;
     const int frameTop = CategoryGrid::kFirstRowTop - 75;
     const int frameBottom = CategoryGrid::RowTop(unitCount()) + CategoryGrid::kBoxHeight + 60;
-    m_frame->setGeometry(rect(frameLeft, frameTop, l.valueLeft - kGapTwips / 2 - frameLeft, frameBottom - frameTop));
+    m_frame->setGeometry(
+        rect(frameLeft, frameTop, l.valueLeft - kGapTwips / 2 - frameLeft, frameBottom - frameTop));
     for (int k = 1; k <= unitCount(); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         const int rowTop = CategoryGrid::RowTop(k);
@@ -392,7 +399,8 @@ void CategoryWindow::layOut()
         m_options[i]->move(m_options[i]->pos() - m_frame->pos());  // the frame holds them
         box(m_results[i], l.valueLeft, l.boxWidth, rowTop);
         centred(m_abbreviations[i], l.abbreviationLeft, w.abbreviation, rowTop);
-        if (!m_priceLabels.empty()) centred(m_priceLabels[i], l.priceLabelLeft, l.priceLabelWidth, rowTop);
+        if (!m_priceLabels.empty())
+            centred(m_priceLabels[i], l.priceLabelLeft, l.priceLabelWidth, rowTop);
     }
 
     for (const Placement& placement : m_extraControls)

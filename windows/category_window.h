@@ -33,9 +33,7 @@ class SelectingLineEdit;
 // label per unit. Every change of the value box and every unit pick
 // re-evaluates the whole table for the selected unit; the window evaluates
 // once as it opens, so it never shows results that do not belong together.
-class CategoryWindow : public ChildWindow,
-                       private engine::EvalSink,
-                       private engine::PriceSink {
+class CategoryWindow : public ChildWindow, private engine::EvalSink, private engine::PriceSink {
     Q_OBJECT
 public:
     CategoryWindow(const WindowDescriptor& descriptor, const engine::NumberFormat& format,

@@ -48,7 +48,10 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     m_date3 = createLabel("Date3", "Date3", "Difference between the dates");
 
     // The three sentences, one row each, as the window shows them.
-    addCopyAllResults(*this, [this] { return TableRows{{m_first.sentence->text()}, {m_second.sentence->text()}, {m_date3->text()}}; });
+    addCopyAllResults(*this, [this] {
+        return TableRows{
+            {m_first.sentence->text()}, {m_second.sentence->text()}, {m_date3->text()}};
+    });
 
     // A clicked day, and every other change of the date (keys, month
     // buttons, the program), bring the labels into step. Connected once the
@@ -106,7 +109,8 @@ QCalendarWidget* DatesWindow::createCalendar(const char* name, const char* acces
     return calendar;
 }
 
-QLabel* DatesWindow::createLabel(const char* name, const char* initialText, const char* accessibleName)
+QLabel* DatesWindow::createLabel(const char* name, const char* initialText,
+                                 const char* accessibleName)
 {
     auto* label = new QLabel(QString::fromLatin1(initialText), this);
     label->setObjectName(QString::fromLatin1(name));

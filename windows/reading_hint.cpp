@@ -56,7 +56,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 std::string meantText(std::string_view text, const engine::NumberFormat& format)
 {
     const std::string_view decimal = format.decimal;
-    const std::string_view group = format.group == format.decimal ? std::string_view() : format.group;
+    const std::string_view group =
+        format.group == format.decimal ? std::string_view() : format.group;
     std::string meant;
     bool decimalSeen = false;
     for (std::size_t i = 0; i < text.size();) {
@@ -95,7 +96,9 @@ QString leftOut(const engine::ValueReading& reading, std::string_view text,
     switch (reading.stop) {
     case ReadStop::NoNumber:
         return box == HintedBox::Value
-                   ? part + QStringLiteral(" is not a number. The unit options come back when the box holds one.")
+                   ? part +
+                         QStringLiteral(
+                             " is not a number. The unit options come back when the box holds one.")
                    : part + QStringLiteral(" is not a number; the prices wait for one.");
     case ReadStop::DecimalSeparator:
         return part + QStringLiteral(" was left out: only a point separates decimals") +
@@ -105,9 +108,12 @@ QString leftOut(const engine::ValueReading& reading, std::string_view text,
                (instead.isEmpty() ? QStringLiteral("; type the digits alone.") : instead + u'.');
     case ReadStop::Unexpected:
         if (rest.isEmpty() || !rest.front().isLetter())
-            return part + QStringLiteral(" was left out: only digits, a sign, a point and an exponent are read.");
+            return part +
+                   QStringLiteral(
+                       " was left out: only digits, a sign, a point and an exponent are read.");
         return box == HintedBox::Value
-                   ? part + QStringLiteral(" was left out: type only the number and pick the unit below.")
+                   ? part + QStringLiteral(
+                                " was left out: type only the number and pick the unit below.")
                    : part + QStringLiteral(" was left out: type only the price.");
     case ReadStop::Whole: break;
     }
@@ -151,8 +157,7 @@ ReadingHint readingHint(const QString& text, const engine::NumberFormat& format,
                     (waits ? QStringLiteral(" when a unit is picked.") : QStringLiteral("."));
     if (reading.whole())
         hint.detail = QStringLiteral("The prices wait for a plainly written number.");
-    else
-        hint.detail = leftOut(reading, utf8, format, box);
+    else hint.detail = leftOut(reading, utf8, format, box);
     if (waits && reading.stop != ReadStop::NoNumber && !reading.whole()) {
         hint.detail.chop(1);  // the full stop
         hint.detail += QStringLiteral("; the prices wait for a number.");
@@ -168,7 +173,8 @@ ReadingHint faultHint(engine::EvalStatus status)
 
 ReadingHint smallFieldHint()
 {
-    return {QStringLiteral("Each field takes 1 or more; use the next smaller unit for a fraction."), {}};
+    return {QStringLiteral("Each field takes 1 or more; use the next smaller unit for a fraction."),
+            {}};
 }
 
 HintMarker::HintMarker(QLineEdit* box) : QObject(box), m_box(box) {}
@@ -183,14 +189,16 @@ void HintMarker::createAction()
     m_box->addAction(m_action, QLineEdit::TrailingPosition);
     // A click on the marker shows its words at once, without waiting to hover.
     connect(m_action, &QAction::triggered, this, [this] {
-        QToolTip::showText(m_box->mapToGlobal(QPoint(m_box->width(), m_box->height())), m_hint.toolTip(), m_box);
+        QToolTip::showText(m_box->mapToGlobal(QPoint(m_box->width(), m_box->height())),
+                           m_hint.toolTip(), m_box);
     });
     m_box->installEventFilter(this);
 }
 
 void HintMarker::show(const ReadingHint& hint)
 {
-    if (hint.headline == m_hint.headline && hint.detail == m_hint.detail && hint.fault == m_hint.fault)
+    if (hint.headline == m_hint.headline && hint.detail == m_hint.detail &&
+        hint.fault == m_hint.fault)
         return;  // most keystrokes
     m_hint = hint;
     if (!m_action) {
@@ -206,7 +214,8 @@ void HintMarker::show(const ReadingHint& hint)
 
 bool HintMarker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_box && (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange))
+    if (watched == m_box &&
+        (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange))
         paintIcon();
     return QObject::eventFilter(watched, event);
 }

@@ -51,8 +51,9 @@ QAction* addCopyAllResults(QWidget& window, std::function<TableRows()> rows)
     action->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     // The window's own key, not the frame's: each window copies its own table.
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(action, &QAction::triggered, &window,
-                     [rows = std::move(rows)] { QApplication::clipboard()->setMimeData(tableMimeData(rows())); });
+    QObject::connect(action, &QAction::triggered, &window, [rows = std::move(rows)] {
+        QApplication::clipboard()->setMimeData(tableMimeData(rows()));
+    });
     window.addAction(action);
     // Labels, options and the window's empty space pass a right click on to
     // the window, which offers its actions.

@@ -37,13 +37,11 @@ int lineEditWidthFor(const QLineEdit& edit, const QString& text)
 
 TwipsGrid::TwipsGrid(const QWidget& window)
     : m_dpiX(window.logicalDpiX()), m_dpiY(window.logicalDpiY())
-{
-}
+{}
 
 void TwipsGrid::fitAcross(int pixels, int twips)
 {
-    m_stretch.setWidth(
-        std::max(m_stretch.width(), pixels / double(twipsToPixels(twips, m_dpiX))));
+    m_stretch.setWidth(std::max(m_stretch.width(), pixels / double(twipsToPixels(twips, m_dpiX))));
 }
 
 void TwipsGrid::fitDown(int pixels, int twips)

@@ -11,6 +11,7 @@ engine::NumberFormat systemNumberFormat();
 
 // Creates the window `id` with its initial texts, named as the frame expects
 // ("Form4", …).
-ChildWindow* createWindow(WindowId id, const engine::NumberFormat& format, QWidget* parent = nullptr);
+ChildWindow* createWindow(WindowId id, const engine::NumberFormat& format,
+                          QWidget* parent = nullptr);
 
 }  // namespace windows

@@ -116,11 +116,10 @@ TEST(Convert, DefaultOutputIsAnAlignedTable)
 {
     const Outcome r = RunCli({"temperature", "k", "0"});
     EXPECT_EQ(r.status, cli::kExitOk);
-    EXPECT_EQ(r.out,
-              "Unit        Abbr  Value\n"
-              "Fahrenheit  *F    -459.688\n"
-              "Celsius     *C    -273.16\n"
-              "Kelvin      *K    0\n");
+    EXPECT_EQ(r.out, "Unit        Abbr  Value\n"
+                     "Fahrenheit  *F    -459.688\n"
+                     "Celsius     *C    -273.16\n"
+                     "Kelvin      *K    0\n");
 }
 
 TEST(Convert, AValueBeyondTheRangeIsAFault)
@@ -179,9 +178,15 @@ TEST(LocaleFormat, FollowsTheLocaleName)
         const char* decimal;
         const char* group;
     } cases[] = {
-        {"C", ".", ","},           {"POSIX", ".", ","},         {"", ".", ","},
-        {"de_DE.UTF-8", ",", "."}, {"de_DE.UTF-8@euro", ",", "."}, {"en_US.UTF-8", ".", ","},
-        {"fr_FR", ",", "\u202f"},  {"de_CH", ".", "\u2019"},    {"xx_YY", ".", ","},
+        {"C", ".", ","},
+        {"POSIX", ".", ","},
+        {"", ".", ","},
+        {"de_DE.UTF-8", ",", "."},
+        {"de_DE.UTF-8@euro", ",", "."},
+        {"en_US.UTF-8", ".", ","},
+        {"fr_FR", ",", "\u202f"},
+        {"de_CH", ".", "\u2019"},
+        {"xx_YY", ".", ","},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -206,18 +211,28 @@ TEST(Convert, NamesAValueNotReadWhole)
         std::vector<std::string_view> args;  // as typed, then with what was read
         std::vector<std::string_view> same;
         const engine::NumberFormat* format;
-        const char* words;                   // after "note: " or "error: "
+        const char* words;  // after "note: " or "error: "
     } cases[] = {
-        {{"distance", "mi", "1,5", "--tsv"}, {"distance", "mi", "1", "--tsv"}, &point,
+        {{"distance", "mi", "1,5", "--tsv"},
+         {"distance", "mi", "1", "--tsv"},
+         &point,
          "read \"1,5\" as 1"},
-        {{"distance", "mi", "1,5", "--tsv"}, {"distance", "mi", "1", "--tsv"}, &kGerman,
+        {{"distance", "mi", "1,5", "--tsv"},
+         {"distance", "mi", "1", "--tsv"},
+         &kGerman,
          "read \"1,5\" as 1"},
-        {{"distance", "mi", "26.2 mi"}, {"distance", "mi", "26.2"}, &kGerman,
+        {{"distance", "mi", "26.2 mi"},
+         {"distance", "mi", "26.2"},
+         &kGerman,
          "read \"26.2 mi\" as 26,2"},
-        {{"weight", "1", "abc", "--tsv"}, {"weight", "1", "0", "--tsv"}, &point,
+        {{"weight", "1", "abc", "--tsv"},
+         {"weight", "1", "0", "--tsv"},
+         &point,
          "read \"abc\" as 0"},
-        {{"weight", "1", "2", "--price", "3$", "--tsv"}, {"weight", "1", "2", "--price", "3", "--tsv"},
-         &point, "read \"3$\" as 3"},
+        {{"weight", "1", "2", "--price", "3$", "--tsv"},
+         {"weight", "1", "2", "--price", "3", "--tsv"},
+         &point,
+         "read \"3$\" as 3"},
         {{"time", "1", "7\"\n"}, {"time", "1", "7"}, &point, "read \"7\\\"\\x0a\" as 7"},
         {{"speed", "1", "1.5", "--tsv"}, {"speed", "1", "1.5", "--tsv"}, &point, ""},
         {{"speed", "1", " 1 2 3", "--tsv"}, {"speed", "1", "123", "--tsv"}, &kGerman, ""},

@@ -86,16 +86,17 @@ TEST(AreaCommands, AllEmptyFieldsGiveZeros)
 
 TEST(AreaCommands, UseTheRegionalDecimalSeparator)
 {
-    const Outcome o = RunArea(cli::RunAreaMetric, {"", "1", "5", "", "", "1.5"}, true, kCommaFormat);
+    const Outcome o =
+        RunArea(cli::RunAreaMetric, {"", "1", "5", "", "", "1.5"}, true, kCommaFormat);
     ASSERT_EQ(o.status, cli::kExitOk) << o.err;
     EXPECT_NE(o.out.find("\n2\t157,5\n"), std::string::npos);
 }
 
 TEST(AreaCommands, RefuseAWrongNumberOfFields)
 {
-    for (const auto& args : {std::vector<std::string_view>{},
-                             std::vector<std::string_view>{"1", "2", "3", "4", "5"},
-                             std::vector<std::string_view>{"1", "2", "3", "4", "5", "6", "7"}}) {
+    for (const auto& args :
+         {std::vector<std::string_view>{}, std::vector<std::string_view>{"1", "2", "3", "4", "5"},
+          std::vector<std::string_view>{"1", "2", "3", "4", "5", "6", "7"}}) {
         const Outcome o = RunArea(cli::RunAreaMetric, args, false);
         EXPECT_EQ(o.status, cli::kExitUsage);
         EXPECT_EQ(o.out, "");
@@ -113,8 +114,9 @@ TEST(AreaCommands, RefuseAFieldLongerThanTheWindowHolds)
     EXPECT_EQ(o.status, cli::kExitUsage);
     EXPECT_EQ(o.out, "");
     EXPECT_NE(o.err.find("field 3"), std::string::npos);
-    EXPECT_EQ(RunArea(cli::RunAreaMetric, {"", "", "123456789012345678901", "", "", ""}, false).status,
-              cli::kExitOk);
+    EXPECT_EQ(
+        RunArea(cli::RunAreaMetric, {"", "", "123456789012345678901", "", "", ""}, false).status,
+        cli::kExitOk);
 }
 
 TEST(AreaCommands, ReportFaultsWithoutResults)
@@ -145,10 +147,13 @@ TEST(DaysCommand, PrintsTheDifferenceSentence)
         const char* out;
     } cases[] = {
         {"03/01/2024", "02/28/2024", "The difference between your dates is 2 days.\n"},
-        {"02/28/2024", "03/01/2024", "The difference between your first and second date is 2 days.\n"},
+        {"02/28/2024", "03/01/2024",
+         "The difference between your first and second date is 2 days.\n"},
         {"01/01/2000", "12/31/1999", "The difference between your dates is 1 days.\n"},
-        {"12/07/2026", "12/07/2026", "The difference between your first and second date is 0 days.\n"},
-        {"1/5/2026", "01/05/2027", "The difference between your first and second date is 365 days.\n"},
+        {"12/07/2026", "12/07/2026",
+         "The difference between your first and second date is 0 days.\n"},
+        {"1/5/2026", "01/05/2027",
+         "The difference between your first and second date is 365 days.\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.out);
@@ -173,9 +178,9 @@ TEST(DaysCommand, RefusesBadDatesAsUsageErrors)
 
 TEST(DaysCommand, RefusesAWrongNumberOfDates)
 {
-    for (const auto& args : {std::vector<std::string_view>{},
-                             std::vector<std::string_view>{"03/01/2024"},
-                             std::vector<std::string_view>{"03/01/2024", "03/01/2024", "03/01/2024"}}) {
+    for (const auto& args :
+         {std::vector<std::string_view>{}, std::vector<std::string_view>{"03/01/2024"},
+          std::vector<std::string_view>{"03/01/2024", "03/01/2024", "03/01/2024"}}) {
         const Outcome o = RunDays(args);
         EXPECT_EQ(o.status, cli::kExitUsage);
         EXPECT_NE(o.err.find("MM/DD/YYYY"), std::string::npos);
@@ -192,8 +197,8 @@ TEST(Subcommands, EachRowIsDispatchedAndListed)
     for (const cli::Subcommand& command : cli::Subcommands()) {
         SCOPED_TRACE(std::string(command.name));
         EXPECT_EQ(cli::FindSubcommand(command.name), &command);
-        const std::string usage = "tabrix-convert " + std::string(command.name) + ' ' +
-                                  std::string(command.arguments);
+        const std::string usage =
+            "tabrix-convert " + std::string(command.name) + ' ' + std::string(command.arguments);
         EXPECT_NE(help.str().find(usage), std::string::npos);
 
         std::ostringstream out, err;

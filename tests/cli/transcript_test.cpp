@@ -56,7 +56,8 @@ std::vector<Transcript> ReadTranscripts()
     std::string text;
     for (int number = 1; std::getline(in, text); ++number) {
         if (text.starts_with("$ ")) {
-            transcripts.push_back({number, text.substr(2), SplitArguments(text.substr(2)), {}, {}, -1});
+            transcripts.push_back(
+                {number, text.substr(2), SplitArguments(text.substr(2)), {}, {}, -1});
         } else if (transcripts.empty() || text.empty() || text[0] == '#') {
             continue;
         } else if (text.starts_with("> ") || text == ">") {
@@ -77,7 +78,8 @@ TEST(Transcripts, EveryCommandPrintsExactlyItsTranscript)
     const std::vector<Transcript> transcripts = ReadTranscripts();
     ASSERT_GE(transcripts.size(), 10u) << "cli_transcripts.txt is missing or cut short";
     for (const Transcript& t : transcripts) {
-        SCOPED_TRACE("cli_transcripts.txt:" + std::to_string(t.line) + ": tabrix-convert " + t.command);
+        SCOPED_TRACE("cli_transcripts.txt:" + std::to_string(t.line) + ": tabrix-convert " +
+                     t.command);
         const std::vector<std::string_view> args(t.args.begin(), t.args.end());
         std::ostringstream out, err;
         const int status = cli::Run(args, engine::NumberFormat{}, out, err);

@@ -14,8 +14,8 @@ TEST(DayNumber, CountsEveryDayFromTheFirstOfJanuary1970)
         CivilDate date;
         std::int64_t days;
     } cases[] = {
-        {{1970, 1, 1}, 0},          {{2000, 3, 1}, 11017},     {{2024, 2, 29}, 19782},
-        {{1900, 3, 1}, -25508},     {{1600, 2, 29}, -135081},  {{1, 1, 1}, -719162},
+        {{1970, 1, 1}, 0},         {{2000, 3, 1}, 11017},    {{2024, 2, 29}, 19782},
+        {{1900, 3, 1}, -25508},    {{1600, 2, 29}, -135081}, {{1, 1, 1}, -719162},
         {{9999, 12, 31}, 2932896},
     };
     for (const auto& c : cases) {
@@ -61,7 +61,7 @@ TEST(ParseUsDate, ReadsMonthFirstDates)
         const char* text;
         CivilDate date;
     } cases[] = {
-        {"03/01/2024", {2024, 3, 1}}, {"3/1/2024", {2024, 3, 1}},   {"02/29/2024", {2024, 2, 29}},
+        {"03/01/2024", {2024, 3, 1}},   {"3/1/2024", {2024, 3, 1}}, {"02/29/2024", {2024, 2, 29}},
         {"12/31/9999", {9999, 12, 31}}, {"01/01/0001", {1, 1, 1}},
     };
     for (const auto& c : cases) {
@@ -74,10 +74,25 @@ TEST(ParseUsDate, ReadsMonthFirstDates)
 
 TEST(ParseUsDate, RefusesMalformedAndImpossibleDates)
 {
-    for (const char* text : {"", "02/30/2024", "02/29/2023", "02/29/1900", "13/01/2024",
-                             "00/10/2024", "10/00/2024", "04/31/2024", "01/01/0000", "1/5/26",
-                             "01/05/20261", "001/05/2026", " 01/05/2026", "01/05/2026 ",
-                             "01/05/2026x", "01-05-2026", "+1/05/2026", "01//2026", "2026-01-05",
+    for (const char* text : {"",
+                             "02/30/2024",
+                             "02/29/2023",
+                             "02/29/1900",
+                             "13/01/2024",
+                             "00/10/2024",
+                             "10/00/2024",
+                             "04/31/2024",
+                             "01/01/0000",
+                             "1/5/26",
+                             "01/05/20261",
+                             "001/05/2026",
+                             " 01/05/2026",
+                             "01/05/2026 ",
+                             "01/05/2026x",
+                             "01-05-2026",
+                             "+1/05/2026",
+                             "01//2026",
+                             "2026-01-05",
                              "abc"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(engine::ParseUsDate(text).has_value());
@@ -86,8 +101,9 @@ TEST(ParseUsDate, RefusesMalformedAndImpossibleDates)
 
 TEST(ParseUsDate, ReadsBackEveryDateItWrites)
 {
-    for (const CivilDate date : {CivilDate{2024, 2, 29}, CivilDate{1753, 1, 1}, CivilDate{9999, 12, 31},
-                                 CivilDate{1, 1, 1}, CivilDate{2026, 1, 5}}) {
+    for (const CivilDate date :
+         {CivilDate{2024, 2, 29}, CivilDate{1753, 1, 1}, CivilDate{9999, 12, 31},
+          CivilDate{1, 1, 1}, CivilDate{2026, 1, 5}}) {
         const auto back = engine::ParseUsDate(engine::FormatUsDate(date));
         ASSERT_TRUE(back.has_value());
         EXPECT_EQ(*back, date);
@@ -100,12 +116,17 @@ TEST(DifferenceSentence, NamesTheOrderAndNeverCountsBackwards)
         CivilDate first, second;
         const char* sentence;
     } cases[] = {
-        {{2026, 12, 7}, {2026, 12, 7}, "The difference between your first and second date is 0 days."},
+        {{2026, 12, 7},
+         {2026, 12, 7},
+         "The difference between your first and second date is 0 days."},
         {{2024, 3, 1}, {2024, 2, 28}, "The difference between your dates is 2 days."},
-        {{2024, 2, 28}, {2024, 3, 1}, "The difference between your first and second date is 2 days."},
+        {{2024, 2, 28},
+         {2024, 3, 1},
+         "The difference between your first and second date is 2 days."},
         {{2023, 3, 1}, {2023, 2, 28}, "The difference between your dates is 1 days."},
         {{2000, 1, 1}, {1999, 12, 31}, "The difference between your dates is 1 days."},
-        {{1753, 1, 1}, {9999, 12, 31},
+        {{1753, 1, 1},
+         {9999, 12, 31},
          "The difference between your first and second date is 3012153 days."},
     };
     for (const auto& c : cases) {

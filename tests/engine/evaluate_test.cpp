@@ -13,7 +13,6 @@ using tabrix_test::RecordingSink;
 
 const NumberFormat kPoint{".", ","};
 
-
 using Writes = std::vector<std::string>;
 
 // A table with arithmetic that can fault, to show where a fault stops the writes.

@@ -27,13 +27,34 @@ TEST(ReadValue, ReadsTheLeadingNumberForgivingly)
         const char* text;
         double value;
     } cases[] = {
-        {"", 0},          {"   ", 0},       {"-", 0},           {".", 0},
-        {".5", 0.5},      {"-.5", -0.5},    {"+7", 7},          {"1 000", 1000},
-        {"1,000", 1},     {"1e3", 1000},    {"1E", 1},          {"2.5E-1", 0.25},
-        {"12abc", 12},    {"3.5 kg", 3.5},  {" 1 2 3", 123},    {"abc", 0},
-        {"1\t2\n3", 123}, {"1e+2", 100},    {"1E-", 1},         {"5.", 5},
-        {"--5", 0},       {"+-5", 0},       {"1.2.3", 1.2},     {"1e2e3", 100},
-        {"0.000001", 1e-6}, {"00012.50", 12.5}, {"1 e 3", 1000}, {"\r5", 0},
+        {"", 0},
+        {"   ", 0},
+        {"-", 0},
+        {".", 0},
+        {".5", 0.5},
+        {"-.5", -0.5},
+        {"+7", 7},
+        {"1 000", 1000},
+        {"1,000", 1},
+        {"1e3", 1000},
+        {"1E", 1},
+        {"2.5E-1", 0.25},
+        {"12abc", 12},
+        {"3.5 kg", 3.5},
+        {" 1 2 3", 123},
+        {"abc", 0},
+        {"1\t2\n3", 123},
+        {"1e+2", 100},
+        {"1E-", 1},
+        {"5.", 5},
+        {"--5", 0},
+        {"+-5", 0},
+        {"1.2.3", 1.2},
+        {"1e2e3", 100},
+        {"0.000001", 1e-6},
+        {"00012.50", 12.5},
+        {"1 e 3", 1000},
+        {"\r5", 0},
         {"9007199254740993", 9007199254740992.0},  // correctly rounded to even
     };
     for (const auto& c : cases) {
@@ -50,12 +71,21 @@ TEST(ReadValue, ReadsHexadecimalAndOctalWholeNumbers)
         const char* text;
         double value;
     } cases[] = {
-        {"&HFF", 255},    {"&hff", 255},   {"&H", 0},          {"&O17", 15},
-        {"&o777", 511},   {"&O8", 0},      {"&H1G", 1},        {"& H 1 0", 16},
+        {"&HFF", 255},
+        {"&hff", 255},
+        {"&H", 0},
+        {"&O17", 15},
+        {"&o777", 511},
+        {"&O8", 0},
+        {"&H1G", 1},
+        {"& H 1 0", 16},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
-        {"&X12", 0},      {"-&H10", 0},
+        {"&X12", 0},
+        {"-&H10", 0},
         // every digit of both bases, in both cases
-        {"&H0123456789", 0x123456789}, {"&HABCDEF", 0xABCDEF}, {"&Habcdef", 0xABCDEF},
+        {"&H0123456789", 0x123456789},
+        {"&HABCDEF", 0xABCDEF},
+        {"&Habcdef", 0xABCDEF},
         {"&O01234567", 01234567},
     };
     for (const auto& c : cases) {
@@ -95,7 +125,9 @@ TEST(ReadValue, FailsOnlyBeyondTheDoubleRange)
 
 TEST(ReadValue, AcceptsAnyBytesOfAnyLength)
 {
-    std::string nasty("12\0" "34", 5);
+    std::string nasty("12\0"
+                      "34",
+                      5);
     EXPECT_EQ(ReadValue(nasty).value, 12);
     EXPECT_EQ(ReadValue("\xff\xfe\x80").value, 0);
     EXPECT_EQ(ReadValue(std::string(100000, '9')).status, EvalStatus::Overflow);
@@ -151,7 +183,8 @@ TEST(FormatValue, UsesTheRegionalDecimalSeparator)
     EXPECT_EQ(FormatValue(33.8, kComma), "33,8");
     EXPECT_EQ(FormatValue(2.5e-7, kComma), "2,5E-07");
     EXPECT_EQ(FormatValue(1234567, kComma), "1234567");  // never grouped
-    EXPECT_EQ(FormatValue(0.5, NumberFormat{"\xd9\xab", "\xd9\xac"}), "0\xd9\xab" "5");
+    EXPECT_EQ(FormatValue(0.5, NumberFormat{"\xd9\xab", "\xd9\xac"}), "0\xd9\xab"
+                                                                      "5");
 }
 
 // Checks a written text against an independent reference: the C library's
@@ -220,16 +253,16 @@ TEST(IsNumericText, AcceptsOneNumberInTheRegionalFormat)
         const char* text;
         bool point, comma;
     } cases[] = {
-        {"12", true, true},        {" 12 ", true, true},      {"-1.5e3", true, true},  
-        {"-1,5e3", true, true},    {"", false, false},        {"   ", false, false},
-        {"12abc", false, false},   {"abc", false, false},     {"-", false, false},
-        {".", false, false},       {",", false, false},       {"1,000", true, true},
-        {"1,000.5", true, false},  {"1.000,5", false, true},  {".5", true, false},
-        {"5.", true, false},       {"1e", false, false},      {"1e+", false, false},
-        {"+7", true, true},        {"1 2", false, false},     {"$5", false, false},
-        {"(5)", false, false},     {"5-", false, false},      {"1.2.3", false, true}, 
-        {",5", false, true},       {"1,", false, true},       {"\t7\t", true, true},
-        {"1E5", true, true},       {"1..2", false, false},    {"1,,000", false, false},
+        {"12", true, true},       {" 12 ", true, true},     {"-1.5e3", true, true},
+        {"-1,5e3", true, true},   {"", false, false},       {"   ", false, false},
+        {"12abc", false, false},  {"abc", false, false},    {"-", false, false},
+        {".", false, false},      {",", false, false},      {"1,000", true, true},
+        {"1,000.5", true, false}, {"1.000,5", false, true}, {".5", true, false},
+        {"5.", true, false},      {"1e", false, false},     {"1e+", false, false},
+        {"+7", true, true},       {"1 2", false, false},    {"$5", false, false},
+        {"(5)", false, false},    {"5-", false, false},     {"1.2.3", false, true},
+        {",5", false, true},      {"1,", false, true},      {"\t7\t", true, true},
+        {"1E5", true, true},      {"1..2", false, false},   {"1,,000", false, false},
         {"&H10", false, false},
     };
     for (const auto& c : cases) {
@@ -242,9 +275,16 @@ TEST(IsNumericText, AcceptsOneNumberInTheRegionalFormat)
 TEST(IsNumericText, HandlesMultiByteGroupSeparators)
 {
     const NumberFormat french{",", "\xe2\x80\xaf"};  // narrow no-break space
-    EXPECT_TRUE(IsNumericText("1\xe2\x80\xaf" "000,5", french));
-    EXPECT_FALSE(IsNumericText("1\xe2\x80" "000", french));
-    EXPECT_FALSE(IsNumericText(std::string("1\0" "2", 3), kPoint));
+    EXPECT_TRUE(IsNumericText("1\xe2\x80\xaf"
+                              "000,5",
+                              french));
+    EXPECT_FALSE(IsNumericText("1\xe2\x80"
+                               "000",
+                               french));
+    EXPECT_FALSE(IsNumericText(std::string("1\0"
+                                           "2",
+                                           3),
+                               kPoint));
 }
 
 }  // namespace

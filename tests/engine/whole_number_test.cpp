@@ -17,10 +17,13 @@ TEST(ReadWholeNumber, ReadsTheWholeTextWithRegionalSeparators)
         const engine::NumberFormat* format;
         double value;
     } cases[] = {
-        {"1,000", &kPointFormat, 1000.0},       {"1.5", &kPointFormat, 1.5},
-        {" 12 ", &kPointFormat, 12.0},          {"-2.5E-3", &kPointFormat, -0.0025},
+        {"1,000", &kPointFormat, 1000.0},
+        {"1.5", &kPointFormat, 1.5},
+        {" 12 ", &kPointFormat, 12.0},
+        {"-2.5E-3", &kPointFormat, -0.0025},
         {"1.23456789012346E+15", &kPointFormat, 1.23456789012346e15},
-        {"1.000,5", &kCommaFormat, 1000.5},     {"100,5", &kCommaFormat, 100.5},
+        {"1.000,5", &kCommaFormat, 1000.5},
+        {"100,5", &kCommaFormat, 100.5},
         {"1\u202f000,5", &kNarrowSpaceFormat, 1000.5},
         {"1E-400", &kPointFormat, 0.0},
     };
@@ -52,7 +55,8 @@ TEST(ReadWholeNumber, FailsWithOverflowBeyondTheDoubleRange)
         SCOPED_TRACE(text);
         EXPECT_EQ(engine::ReadWholeNumber(text, kPointFormat).status, engine::EvalStatus::Overflow);
     }
-    const engine::ReadResult largest = engine::ReadWholeNumber("1.79769313486231E+308", kPointFormat);
+    const engine::ReadResult largest =
+        engine::ReadWholeNumber("1.79769313486231E+308", kPointFormat);
     ASSERT_TRUE(largest);
     EXPECT_TRUE(std::isfinite(largest.value));
 }

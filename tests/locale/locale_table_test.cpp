@@ -20,8 +20,8 @@ void ExpectSameAsToolkit(const QString& name)
 
 TEST(LocaleTable, AgreesWithTheToolkitForEveryLocale)
 {
-    const auto all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
-                                              QLocale::AnyTerritory);
+    const auto all =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     ASSERT_GT(all.size(), 100);
     for (const QLocale& locale : all) {
         ExpectSameAsToolkit(locale.name());
@@ -32,8 +32,9 @@ TEST(LocaleTable, AgreesWithTheToolkitForEveryLocale)
 
 TEST(LocaleTable, AgreesWithTheToolkitForEnvironmentStyleNames)
 {
-    for (const char* name : {"C", "POSIX", "de_DE.UTF-8@euro", "de-AT", "en_DE", "pt", "sr_RS@latin",
-                             "zh_TW.Big5", "xx_YY", "de_XX", "fr_CA.ISO-8859-1", "ar_EG", "hi_IN"})
+    for (const char* name :
+         {"C", "POSIX", "de_DE.UTF-8@euro", "de-AT", "en_DE", "pt", "sr_RS@latin", "zh_TW.Big5",
+          "xx_YY", "de_XX", "fr_CA.ISO-8859-1", "ar_EG", "hi_IN"})
         ExpectSameAsToolkit(QString::fromLatin1(name));
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "tests/tables/table_checks.h"
 #include "tables/tables.h"
+#include "tests/tables/table_checks.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ void ExpectSoundCells(const UnitTable& table, const ConversionRule* cells)
 {
     ASSERT_NE(cells, nullptr);
     for (std::size_t i = 0; i < table.size * table.size; ++i) {
-        SCOPED_TRACE(testing::Message() << "cell " << i / table.size + 1 << "," << i % table.size + 1);
+        SCOPED_TRACE(testing::Message()
+                     << "cell " << i / table.size + 1 << "," << i % table.size + 1);
         const ConversionRule& rule = cells[i];
         ASSERT_GE(rule.count, 0);
         ASSERT_LE(rule.count, int(kMaxSteps));

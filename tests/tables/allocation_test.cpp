@@ -7,8 +7,8 @@
 
 #include "engine/evaluate.h"
 #include "engine/price.h"
-#include "tables/tables.h"
 #include "support/allocation_counter.h"
+#include "tables/tables.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ TEST(Allocation, EvaluatingARowAllocatesNothing)
                     const long before = tabrix_test::AllocationCount();
                     Evaluate(*table, source, typed, format, sink);
                     const long allocations = tabrix_test::AllocationCount() - before;
-                    EXPECT_EQ(allocations, 0) << table->caption << " row " << source << " \"" << typed
-                                              << "\" decimal \"" << format.decimal << '"';
+                    EXPECT_EQ(allocations, 0) << table->caption << " row " << source << " \""
+                                              << typed << "\" decimal \"" << format.decimal << '"';
                     EXPECT_GT(sink.writes, 0);
                 }
             }

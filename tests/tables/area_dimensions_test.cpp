@@ -32,8 +32,9 @@ DimensionBoxes WithFields(std::initializer_list<std::pair<int, const char*>> fie
 TEST(AreaMetric, OneMetreByTwoMetres)
 {
     DimensionBoxes boxes = WithFields({{2, "1"}, {5, "2"}});
-    ASSERT_EQ(engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
-              EvalStatus::Ok);
+    ASSERT_EQ(
+        engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
+        EvalStatus::Ok);
     EXPECT_EQ(boxes.Box(7), "100");
     EXPECT_EQ(boxes.Box(8), "200");
     EXPECT_EQ(boxes.Box(9), "20000");
@@ -46,8 +47,9 @@ TEST(AreaMetric, OneMetreByTwoMetres)
 TEST(AreaMetric, AddsKilometresMetresAndCentimetres)
 {
     DimensionBoxes boxes = WithFields({{1, "1"}, {2, "20"}, {3, "5"}, {4, "2"}, {6, "50"}});
-    ASSERT_EQ(engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
-              EvalStatus::Ok);
+    ASSERT_EQ(
+        engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
+        EvalStatus::Ok);
     EXPECT_EQ(boxes.Box(7), "102005");  // 100000 + 2000 + 5 cm
     EXPECT_EQ(boxes.Box(8), "200050");
     EXPECT_EQ(boxes.Box(9), "20406100250");
@@ -57,8 +59,9 @@ TEST(AreaMetric, AddsKilometresMetresAndCentimetres)
 TEST(AreaStandard, OneYardByOneYard)
 {
     DimensionBoxes boxes = WithFields({{2, "1"}, {5, "1"}});
-    ASSERT_EQ(engine::RunAreaDimensions(tables::StandardDimensionsTable(), boxes, kPointFormat).status,
-              EvalStatus::Ok);
+    ASSERT_EQ(
+        engine::RunAreaDimensions(tables::StandardDimensionsTable(), boxes, kPointFormat).status,
+        EvalStatus::Ok);
     EXPECT_EQ(boxes.Box(7), "36");
     EXPECT_EQ(boxes.Box(8), "36");
     EXPECT_EQ(boxes.Box(9), "1296");
@@ -71,8 +74,9 @@ TEST(AreaStandard, OneYardByOneYard)
 TEST(AreaStandard, OneMileSquareIsOneSquareMile)
 {
     DimensionBoxes boxes = WithFields({{1, "1"}, {4, "1"}});
-    ASSERT_EQ(engine::RunAreaDimensions(tables::StandardDimensionsTable(), boxes, kPointFormat).status,
-              EvalStatus::Ok);
+    ASSERT_EQ(
+        engine::RunAreaDimensions(tables::StandardDimensionsTable(), boxes, kPointFormat).status,
+        EvalStatus::Ok);
     EXPECT_EQ(boxes.Box(7), "63360");
     EXPECT_EQ(boxes.Result(4), "27878400");  // square feet in a square mile
     EXPECT_EQ(boxes.Result(10), "1");
@@ -83,16 +87,18 @@ TEST(AreaDimensions, EmptiesEveryFieldBelowOne)
     for (const char* text : {"0", "0.5", ".5", "-2", "abc", "0.999", "-", " "}) {
         SCOPED_TRACE(text);
         DimensionBoxes boxes = WithFields({{1, text}, {2, "1"}, {5, "2"}});
-        ASSERT_EQ(engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
-                  EvalStatus::Ok);
+        ASSERT_EQ(
+            engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
+            EvalStatus::Ok);
         EXPECT_EQ(boxes.Box(1), "");
         EXPECT_EQ(boxes.Box(7), "100");  // the emptied field counts as 0
     }
     for (const char* text : {"1", "15", "1.5", "1e3", "12abc"}) {
         SCOPED_TRACE(text);
         DimensionBoxes boxes = WithFields({{3, text}});
-        ASSERT_EQ(engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
-                  EvalStatus::Ok);
+        ASSERT_EQ(
+            engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
+            EvalStatus::Ok);
         EXPECT_EQ(boxes.Box(3), text);
     }
 }
@@ -100,8 +106,9 @@ TEST(AreaDimensions, EmptiesEveryFieldBelowOne)
 TEST(AreaDimensions, EmptyFieldsGiveZeroEverywhere)
 {
     DimensionBoxes boxes = WithFields({{1, "0"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}, {6, "0"}});
-    ASSERT_EQ(engine::RunAreaDimensions(tables::StandardDimensionsTable(), boxes, kPointFormat).status,
-              EvalStatus::Ok);
+    ASSERT_EQ(
+        engine::RunAreaDimensions(tables::StandardDimensionsTable(), boxes, kPointFormat).status,
+        EvalStatus::Ok);
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(boxes.Box(k), "") << k;
     for (int k = 7; k <= 9; ++k) EXPECT_EQ(boxes.Box(k), "0") << k;
     for (int k = 1; k <= 10; ++k) EXPECT_EQ(boxes.Result(k), "0") << k;
@@ -150,16 +157,18 @@ TEST(AreaDimensions, NestedRunsLeaveTheTextsOfASingleRun)
         {{2, "1"}, {5, "2"}},
         {{1, "0"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}, {6, "0"}},
         {{1, "0.5"}, {2, "3"}, {3, "-1"}, {4, "2"}, {5, "abc"}, {6, "7.25"}},
-        {{1, "1e304"}},      // an infinite length: a fault after the work boxes
-        {{3, "1e400"}},      // a field beyond the double range: a fault at once
+        {{1, "1e304"}},              // an infinite length: a fault after the work boxes
+        {{3, "1e400"}},              // a field beyond the double range: a fault at once
         {{1, "0"}, {3, "1.5e308"}},  // an infinite side times a zero side
     };
     for (const auto* table : {&tables::MetricDimensionsTable(), &tables::StandardDimensionsTable()})
         for (const auto& input : inputs) {
             DimensionBoxes nested = WithFields(input);
             DimensionBoxes single = nested;
-            const engine::DimensionRun deep = engine::RunAreaDimensions(*table, nested, kPointFormat);
-            const engine::DimensionRun flat = engine::RunAreaDimensions(*table, single, kPointFormat, 0);
+            const engine::DimensionRun deep =
+                engine::RunAreaDimensions(*table, nested, kPointFormat);
+            const engine::DimensionRun flat =
+                engine::RunAreaDimensions(*table, single, kPointFormat, 0);
             EXPECT_EQ(flat.runs, 1);
             EXPECT_LE(deep.deepestLevel, engine::kMaxDimensionNesting);
             EXPECT_EQ(deep.status, flat.status);
@@ -208,8 +217,9 @@ TEST(AreaDimensions, InfiniteSideTimesZeroSideIsAnInvalidOperation)
 TEST(AreaDimensions, HugeAreaIsWrittenAsInfinity)
 {
     DimensionBoxes boxes = WithFields({{1, "1e200"}, {4, "1e200"}});
-    ASSERT_EQ(engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
-              EvalStatus::Ok);
+    ASSERT_EQ(
+        engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat).status,
+        EvalStatus::Ok);
     EXPECT_EQ(boxes.Box(7), "1E+205");
     EXPECT_EQ(boxes.Box(9), "Infinity");
     EXPECT_EQ(boxes.Result(2), "Infinity");
@@ -221,8 +231,9 @@ TEST(AreaDimensions, DecimalCommaResultsReadTheWorkBoxesBack)
     // Fields are read with the point, whatever the region; the work boxes are
     // written with the regional comma and read back by the whole-text reading.
     DimensionBoxes boxes = WithFields({{2, "1"}, {3, "5"}, {6, "1.5"}});
-    ASSERT_EQ(engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kCommaFormat).status,
-              EvalStatus::Ok);
+    ASSERT_EQ(
+        engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kCommaFormat).status,
+        EvalStatus::Ok);
     EXPECT_EQ(boxes.Box(7), "105");
     EXPECT_EQ(boxes.Box(8), "1,5");
     EXPECT_EQ(boxes.Result(2), "157,5");

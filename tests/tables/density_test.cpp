@@ -12,14 +12,19 @@ const engine::UnitTable& Density() { return tables::DensityTable(); }
 TEST(DensityTable, ShowsEveryUnitFromTheSourceRowFactors)
 {
     ExpectCells(Density(), {
-        // 1000 x 0.06242797 and 1000 x 0.008345406355
-        {1, "1000", kEcho, "g/l"}, {1, "1000", 3, "1000"}, {1, "1000", 9, "62.42797"},
-        {1, "1000", 11, "8.345406355"},
-        {11, "1", kEcho, "lb/gal"}, {11, "1", 4, "7000"}, {11, "1", 7, "16"},
-        {11, "1", 1, "119.826399993"},
-        // 27 / 26.9999952792
-        {10, "27", kEcho, "lb/yd3"}, {10, "27", 9, "1.00000017484447"},
-    });
+                               // 1000 x 0.06242797 and 1000 x 0.008345406355
+                               {1, "1000", kEcho, "g/l"},
+                               {1, "1000", 3, "1000"},
+                               {1, "1000", 9, "62.42797"},
+                               {1, "1000", 11, "8.345406355"},
+                               {11, "1", kEcho, "lb/gal"},
+                               {11, "1", 4, "7000"},
+                               {11, "1", 7, "16"},
+                               {11, "1", 1, "119.826399993"},
+                               // 27 / 26.9999952792
+                               {10, "27", kEcho, "lb/yd3"},
+                               {10, "27", 9, "1.00000017484447"},
+                           });
 }
 
 TEST(DensityTable, ShowsGramsPerLitreAndKilogramsPerCubicMetreAlike)
@@ -36,12 +41,18 @@ TEST(DensityTable, ShowsGramsPerLitreAndKilogramsPerCubicMetreAlike)
 TEST(DensityTable, KeepsTheRoundedConstantsOfEachCell)
 {
     ExpectCells(Density(), {
-        {4, "1", kEcho, "gr/gal"}, {4, "1", 1, "0.017118057"}, {4, "1", 2, "17.118057142"},
-        {4, "1", 3, "0.017118057"},
-        {5, "1", kEcho, "oz/in3"}, {5, "1", 6, "1728.00000001661"}, {5, "1", 7, "231.000046760354"},
-        {7, "1", kEcho, "oz/gal"}, {7, "1", 5, "0.004329003"},
-        {9, "1", kEcho, "lb/ft3"}, {9, "1", 10, "26.9999952792"},
-    });
+                               {4, "1", kEcho, "gr/gal"},
+                               {4, "1", 1, "0.017118057"},
+                               {4, "1", 2, "17.118057142"},
+                               {4, "1", 3, "0.017118057"},
+                               {5, "1", kEcho, "oz/in3"},
+                               {5, "1", 6, "1728.00000001661"},
+                               {5, "1", 7, "231.000046760354"},
+                               {7, "1", kEcho, "oz/gal"},
+                               {7, "1", 5, "0.004329003"},
+                               {9, "1", kEcho, "lb/ft3"},
+                               {9, "1", 10, "26.9999952792"},
+                           });
 }
 
 TEST(DensityTable, DividesOnlyPoundsPerCubicYardIntoPoundsPerCubicFoot)

@@ -16,7 +16,10 @@ class TestAboutForm : public QObject {
     Q_OBJECT
 
 private:
-    static QAction* aboutCommand(frame::MainFrame& frame) { return frame.findChild<QAction*>("mfabout"); }
+    static QAction* aboutCommand(frame::MainFrame& frame)
+    {
+        return frame.findChild<QAction*>("mfabout");
+    }
 
 private slots:
     void showsNameVersionAndLogo()
@@ -41,9 +44,12 @@ private slots:
         QTest::addColumn<QRect>("expected");
         // 15360 × 11520 twips: left (15360 − 5700) ÷ 2 = 4830, top
         // (11520 − 3800) ÷ 2 = 3860, then 5000 twips high.
-        QTest::newRow("1024x768 at 96 dpi") << QRect(0, 0, 1024, 768) << 96.0 << QRect(322, 257, 380, 333);
-        QTest::newRow("2048x1536 at 192 dpi") << QRect(0, 0, 2048, 1536) << 192.0 << QRect(644, 515, 760, 667);
-        QTest::newRow("second screen") << QRect(1024, 0, 1024, 768) << 96.0 << QRect(1346, 257, 380, 333);
+        QTest::newRow("1024x768 at 96 dpi")
+            << QRect(0, 0, 1024, 768) << 96.0 << QRect(322, 257, 380, 333);
+        QTest::newRow("2048x1536 at 192 dpi")
+            << QRect(0, 0, 2048, 1536) << 192.0 << QRect(644, 515, 760, 667);
+        QTest::newRow("second screen")
+            << QRect(1024, 0, 1024, 768) << 96.0 << QRect(1346, 257, 380, 333);
     }
 
     void placementKeepsTheTopOfTheDesignedHeight()
@@ -58,8 +64,8 @@ private slots:
     {
         frame::AboutForm about;
         const QScreen* screen = about.screen();
-        const QRect expected =
-            frame::aboutGeometryFor(screen->geometry(), screen->logicalDotsPerInch(), QSize(5700, 3800), 5000);
+        const QRect expected = frame::aboutGeometryFor(
+            screen->geometry(), screen->logicalDotsPerInch(), QSize(5700, 3800), 5000);
         QCOMPARE(about.pos(), expected.topLeft());
         QCOMPARE(about.height(), expected.height());
     }
@@ -94,7 +100,8 @@ private slots:
         frame::HelpViewer* viewer = about->helpDialog()->viewer();
         QVERIFY(viewer);
         QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->findChild<QTextBrowser*>("HelpBrowser")->source().fragment(), QStringLiteral("topic200"));
+        QCOMPARE(viewer->findChild<QTextBrowser*>("HelpBrowser")->source().fragment(),
+                 QStringLiteral("topic200"));
         QVERIFY(about->isVisible());
 
         // Hiding the box leaves the help open.
@@ -110,7 +117,8 @@ private slots:
         QVERIFY(dialog->showHelp());
         auto* browser = dialog->viewer()->findChild<QTextBrowser*>("HelpBrowser");
         QCOMPARE(browser->source().fragment(), QStringLiteral("topic202"));
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Working with a conversion window")));
+        QVERIFY(
+            browser->toPlainText().contains(QStringLiteral("Working with a conversion window")));
 
         // A help file the program does not have opens nothing.
         dialog->setHelpFile(QStringLiteral("Missing.hlp"));

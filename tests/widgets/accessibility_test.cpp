@@ -35,7 +35,8 @@ QString spokenName(const QWidget* widget)
 {
     QString name = widget->accessibleName();
     if (name.isEmpty())
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) name = button->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            name = button->text();
     return windows::withoutAccelerator(name).trimmed();
 }
 
@@ -54,13 +55,13 @@ QList<QWidget*> spokenControls(QWidget* window, const QStringList& namedLabels)
     QList<QWidget*> controls;
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (!child->isVisibleTo(window)) continue;
-        const bool control = qobject_cast<QLineEdit*>(child) || qobject_cast<QAbstractButton*>(child)
-                             || qobject_cast<QCalendarWidget*>(child)
-                             || namedLabels.contains(child->objectName());
+        const bool control =
+            qobject_cast<QLineEdit*>(child) || qobject_cast<QAbstractButton*>(child) ||
+            qobject_cast<QCalendarWidget*>(child) || namedLabels.contains(child->objectName());
         // The calendars' own month buttons and spin boxes are Qt's to name.
-        if (control && !qobject_cast<QCalendarWidget*>(child->parentWidget())
-            && !(child->parentWidget()
-                 && qobject_cast<QCalendarWidget*>(child->parentWidget()->parentWidget())))
+        if (control && !qobject_cast<QCalendarWidget*>(child->parentWidget()) &&
+            !(child->parentWidget() &&
+              qobject_cast<QCalendarWidget*>(child->parentWidget()->parentWidget())))
             controls.append(child);
     }
     return controls;
@@ -98,7 +99,8 @@ void TestAccessibility::everyControlHasAUniqueMeaningfulName_data()
     // results, two buttons; Form00: two calendars and five labels named.
     for (const windows::WindowDescriptor& d : windows::categoryDescriptors()) {
         const int units = static_cast<int>(d.table().size);
-        const int count = (d.hasPrices() ? 2 + 3 * units : 1 + 2 * units) + (d.id == WindowId::Area ? 2 : 0);
+        const int count =
+            (d.hasPrices() ? 2 + 3 * units : 1 + 2 * units) + (d.id == WindowId::Area ? 2 : 0);
         QTest::newRow(d.objectName) << d.id << count;
     }
     QTest::newRow("Form2") << WindowId::AreaMetric << 18;
@@ -180,8 +182,10 @@ void TestAccessibility::labelsKeepTheirTextForTheReader()
 {
     std::unique_ptr<QWidget> liquid(windows::createWindow(WindowId::Liquid, kPointFormat));
     const windows::WindowDescriptor& d = *windows::findDescriptor(WindowId::Liquid);
-    liquid->findChild<QLineEdit*>(QString::fromLatin1(d.names.valueBox))->setText(QStringLiteral("3"));
-    liquid->findChild<QLineEdit*>(QString::fromLatin1(d.names.priceBox))->setText(QStringLiteral("2"));
+    liquid->findChild<QLineEdit*>(QString::fromLatin1(d.names.valueBox))
+        ->setText(QStringLiteral("3"));
+    liquid->findChild<QLineEdit*>(QString::fromLatin1(d.names.priceBox))
+        ->setText(QStringLiteral("2"));
     auto* price = liquid->findChild<QLabel*>(windows::indexedName(d.names.priceLabels, 2));
     QVERIFY(price && !price->text().isEmpty());
     QCOMPARE(price->accessibleDescription(), price->text());
@@ -210,7 +214,8 @@ void TestAccessibility::aboutBoxAndHelpViewerAreNamed()
     QSet<QString> seen;
     for (QWidget* control : aboutControls) {
         const QString name = spokenName(control);
-        QVERIFY2(meaningful(control, name) && !seen.contains(name), qPrintable(control->objectName()));
+        QVERIFY2(meaningful(control, name) && !seen.contains(name),
+                 qPrintable(control->objectName()));
         seen.insert(name);
     }
 

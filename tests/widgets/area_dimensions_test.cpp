@@ -81,10 +81,16 @@ void TestAreaDimensionsWindow::namesEveryControl_data()
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("Form2") << 0 << "S" << "Form2" << "Area - Metric" << "    km   +  meters  +  cm"
+    QTest::newRow("Form2") << 0 << "S"
+                           << "Form2"
+                           << "Area - Metric"
+                           << "    km   +  meters  +  cm"
                            << "Calculate &Standard" << QSize(292, 363);
-    QTest::newRow("Form3") << 1 << "T" << "Form3" << "Area - Standard"
-                           << "   Miles +   Yards +  Inches" << "Calculate &Metric" << QSize(303, 365);
+    QTest::newRow("Form3") << 1 << "T"
+                           << "Form3"
+                           << "Area - Standard"
+                           << "   Miles +   Yards +  Inches"
+                           << "Calculate &Metric" << QSize(303, 365);
 }
 
 void TestAreaDimensionsWindow::namesEveryControl()
@@ -124,8 +130,8 @@ void TestAreaDimensionsWindow::namesEveryControl()
         if (k <= 6) QCOMPARE(field->maxLength(), 21);
     }
     const char* captions[] = {"sq. Millimeters", "sq. Centimeters", "sq. Inches", "sq. Feet",
-                              "sq. Yards", "sq. Meters", "sq. Rods", "sq. Acres",
-                              "sq. Kilometers", "sq. Miles"};
+                              "sq. Yards",       "sq. Meters",      "sq. Rods",   "sq. Acres",
+                              "sq. Kilometers",  "sq. Miles"};
     const QByteArray results = ("Text" + letter + "2").toLatin1();
     const QByteArray labels = ("Label" + letter + "2").toLatin1();
     for (int k = 1; k <= 10; ++k) {
@@ -314,7 +320,8 @@ void TestAreaDimensionsWindow::fieldFocusSelectsFromTheStart()
 
     // Typing replaces only what is selected.
     QTest::keyClicks(box(window, base, 2), "9");
-    QCOMPARE(box(window, base, 2)->text(), which == 0 ? QStringLiteral("9") : QStringLiteral("956"));
+    QCOMPARE(box(window, base, 2)->text(),
+             which == 0 ? QStringLiteral("9") : QStringLiteral("956"));
 }
 
 void TestAreaDimensionsWindow::firstFieldHasTheFocusWhenShown()
@@ -401,7 +408,8 @@ void TestAreaDimensionsWindow::resultBoxesShowTheLongestResultWhole()
     for (const auto* descriptor :
          {&windows::metricDimensionsDescriptor(), &windows::standardDimensionsDescriptor()}) {
         AreaDimensionsWindow window(*descriptor, kPointFormat);
-        const char* base = descriptor == &windows::metricDimensionsDescriptor() ? "TextS2" : "TextT2";
+        const char* base =
+            descriptor == &windows::metricDimensionsDescriptor() ? "TextS2" : "TextT2";
         for (int k = 1; k <= 10; ++k) {
             QLineEdit* result = box(window, base, k);
             const int needed =

@@ -56,7 +56,8 @@ struct Names {
 };
 
 const Names kTemperatureNames{"TextW1", "OptionW1", "TextW2", "LabelW1", "LabelW3", 3};
-const Names kDistanceNames{"TextU1", "OptionU1", "TextU2", "LabelU1", "LabelU3", 11, "TextU3", "LabelU5"};
+const Names kDistanceNames{"TextU1",  "OptionU1", "TextU2", "LabelU1",
+                           "LabelU3", 11,         "TextU3", "LabelU5"};
 const Names kAreaNames{"TextR1", "OptionR1", "TextR2", "LabelR1", "LabelR3", 11};
 
 // Empty when every control was found, else the first missing name.
@@ -89,7 +90,8 @@ QString lookUp(const QWidget& window, const Names& names, Controls& c)
     return {};
 }
 
-std::unique_ptr<windows::CategoryWindow> open(WindowId id, const engine::NumberFormat& format = kPointFormat)
+std::unique_ptr<windows::CategoryWindow> open(WindowId id,
+                                              const engine::NumberFormat& format = kPointFormat)
 {
     return std::unique_ptr<windows::CategoryWindow>(
         qobject_cast<windows::CategoryWindow*>(windows::createWindow(id, format)));
@@ -106,16 +108,15 @@ bool showActive(QWidget& window)
 // On its caption: an option takes clicks on its circle and caption only.
 void clickOption(QRadioButton* option)
 {
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->sizeHint().width() / 2, option->height() / 2));
+    QTest::mouseClick(option, Qt::LeftButton, {},
+                      QPoint(option->sizeHint().width() / 2, option->height() / 2));
 }
 
 void type(QLineEdit* box, const QString& text)
 {
     box->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Delete);
-    else
-        QTest::keyClicks(box, text);
+    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
+    else QTest::keyClicks(box, text);
 }
 
 QStringList texts(const QList<QLineEdit*>& boxes)
@@ -140,10 +141,10 @@ bool allEnabled(const QList<QRadioButton*>& options, bool enabled)
 
 }  // namespace
 
-#define LOOK_UP(window, names, controls) \
-    do { \
-        const QString missing = lookUp(*(window), names, controls); \
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing control ") + missing)); \
+#define LOOK_UP(window, names, controls)                                                           \
+    do {                                                                                           \
+        const QString missing = lookUp(*(window), names, controls);                                \
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing control ") + missing));     \
     } while (false)
 
 class TestCategoryWindow : public QObject {
@@ -217,7 +218,8 @@ void TestCategoryWindow::everyCategoryWindowIsNamedAndCaptioned_data()
         {WindowId::Force, "Form14", "Force", "Option751(1)", false},
     };
     for (const auto& row : rows)
-        QTest::newRow(row.caption) << row.id << row.objectName << row.caption << row.firstOption << row.price;
+        QTest::newRow(row.caption)
+            << row.id << row.objectName << row.caption << row.firstOption << row.price;
 }
 
 void TestCategoryWindow::everyCategoryWindowIsNamedAndCaptioned()
@@ -559,11 +561,14 @@ void TestCategoryWindow::nothingIsClipped()
         const QRect place(control->mapTo(window.get(), QPoint(0, 0)), control->size());
         QVERIFY2(inside.contains(place), qPrintable(control->objectName()));
         if (qobject_cast<QLabel*>(control) || qobject_cast<QRadioButton*>(control)) {
-            QVERIFY2(control->width() >= control->sizeHint().width(), qPrintable(control->objectName()));
-            QVERIFY2(control->height() >= control->fontMetrics().height(), qPrintable(control->objectName()));
+            QVERIFY2(control->width() >= control->sizeHint().width(),
+                     qPrintable(control->objectName()));
+            QVERIFY2(control->height() >= control->fontMetrics().height(),
+                     qPrintable(control->objectName()));
         }
         if (auto* box = qobject_cast<QLineEdit*>(control))
-            QVERIFY2(box->height() >= box->fontMetrics().height() + 4, qPrintable(control->objectName()));
+            QVERIFY2(box->height() >= box->fontMetrics().height() + 4,
+                     qPrintable(control->objectName()));
     }
 }
 
@@ -575,8 +580,8 @@ void TestCategoryWindow::priceChangeRunsThePriceRow()
     LOOK_UP(window.get(), kDistanceNames, c);
     c.options[9]->click();
     type(c.price, QStringLiteral("2"));
-    QCOMPARE(texts(c.prices), (QStringList{"$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.01",
-                                           "$0.25", "$1.24", "$2.00", "$2.30"}));
+    QCOMPARE(texts(c.prices), (QStringList{"$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00",
+                                           "$0.01", "$0.25", "$1.24", "$2.00", "$2.30"}));
 }
 
 void TestCategoryWindow::valueChangeLeavesPrices()
@@ -711,8 +716,8 @@ Expected row(const QStringList& all)
 void addRow(const char* tag, WindowId id, const Names& names, int source, const char* typed,
             const char* caption, const Expected& boxes)
 {
-    QTest::newRow(tag) << id << names.value << names.options << names.results << names.caption << source
-                       << QString::fromUtf8(typed) << QString::fromUtf8(caption) << boxes;
+    QTest::newRow(tag) << id << names.value << names.options << names.results << names.caption
+                       << source << QString::fromUtf8(typed) << QString::fromUtf8(caption) << boxes;
 }
 }  // namespace
 
@@ -735,23 +740,27 @@ void TestCategoryWindow::documentedRows_data()
     addRow("Temperature, Fahrenheit -40", WindowId::Temperature, kTemperatureNames, 1, "-40", "*F",
            row({"-40", "-40", "233.1599996"}));
     addRow("Distance, Miles 1", WindowId::Distance, kDistanceNames, 10, "1", "mi",
-           row({"1609344", "160934.4", "63360", "5280", "1760", "1609.344", "320", "8", "1.609344", "1",
-                "0.86956521739"}));
+           row({"1609344", "160934.4", "63360", "5280", "1760", "1609.344", "320", "8", "1.609344",
+                "1", "0.86956521739"}));
     addRow("Distance, Miles (Naut) 1", WindowId::Distance, kDistanceNames, 11, "1", "nmi",
            {{1, "1852000"}, {2, "185200"}, {6, "1852"}});
     addRow("Weight, Pounds 1", WindowId::Weight,
            {"TextZ1", "OptionZ1", "TextZ2", "LabelZ1", "LabelZ3", 8}, 5, "1", "lb",
-           row({"7000", "2267.96185", "453.59237", "16", "1", "0.45359237", "0.0005", "0.00045359237"}));
-    addRow("Time, Years 1", WindowId::Time, {"TextX1", "OptionX1", "TextX2", "LabelX1", "LabelX3", 8}, 7, "1",
-           "yr", row({"31557600", "525960", "8766", "365.25", "52.17857143", "12", "1", "0.01"}));
-    addRow("Time, Days 1", WindowId::Time, {"TextX1", "OptionX1", "TextX2", "LabelX1", "LabelX3", 8}, 4, "1",
-           "da", {{5, "0.142857142857143"}});
-    addRow("Liquid, Gallons 1", WindowId::Liquid, {"TextY1", "OptionY1", "TextY2", "LabelY1", "LabelY3", 14}, 9,
-           "1", "gal",
-           row({"3785.411784", "3.785411784", "768", "256", "128", "16", "8", "4", "1", "133.2278104",
-                "13.32278104", "6.66139052", "3.33069526", "0.832673818"}));
-    addRow("Liquid, Ounces 3", WindowId::Liquid, {"TextY1", "OptionY1", "TextY2", "LabelY1", "LabelY3", 14}, 5,
-           "3", "oz", {{3, "18"}, {4, "6"}});
+           row({"7000", "2267.96185", "453.59237", "16", "1", "0.45359237", "0.0005",
+                "0.00045359237"}));
+    addRow("Time, Years 1", WindowId::Time,
+           {"TextX1", "OptionX1", "TextX2", "LabelX1", "LabelX3", 8}, 7, "1", "yr",
+           row({"31557600", "525960", "8766", "365.25", "52.17857143", "12", "1", "0.01"}));
+    addRow("Time, Days 1", WindowId::Time,
+           {"TextX1", "OptionX1", "TextX2", "LabelX1", "LabelX3", 8}, 4, "1", "da",
+           {{5, "0.142857142857143"}});
+    addRow("Liquid, Gallons 1", WindowId::Liquid,
+           {"TextY1", "OptionY1", "TextY2", "LabelY1", "LabelY3", 14}, 9, "1", "gal",
+           row({"3785.411784", "3.785411784", "768", "256", "128", "16", "8", "4", "1",
+                "133.2278104", "13.32278104", "6.66139052", "3.33069526", "0.832673818"}));
+    addRow("Liquid, Ounces 3", WindowId::Liquid,
+           {"TextY1", "OptionY1", "TextY2", "LabelY1", "LabelY3", 14}, 5, "3", "oz",
+           {{3, "18"}, {4, "6"}});
     addRow("Area, sq. ft 4", WindowId::Area, kAreaNames, 4, "4", "sq. ft", {{3, "576"}, {4, "4"}});
     addRow("Area, sq. mm 100", WindowId::Area, kAreaNames, 1, "100", "sq. mm",
            {{1, "100"}, {2, "1"}, {6, "0.0001"}});
@@ -761,17 +770,18 @@ void TestCategoryWindow::documentedRows_data()
            {{1, "1000"}, {2, "0.001"}, {9, "1"}, {12, "0.2641720373"}});
     addRow("Speed, Miles/Hour 1", WindowId::Speed,
            {"Text450", "Option451", "Text451", "Label450a", "Label450b", 14}, 6, "1", "Mi/Hr",
-           row({"1056", "88", "5280", "0.0002777777778", "0.016666666666", "1", "2682.24", "26.8224", "1609.344",
-                "0.00044704", "0.0268224", "1.609344", "0.8689763168275", "0.00134869969"}));
+           row({"1056", "88", "5280", "0.0002777777778", "0.016666666666", "1", "2682.24",
+                "26.8224", "1609.344", "0.00044704", "0.0268224", "1.609344", "0.8689763168275",
+                "0.00134869969"}));
     addRow("Pressure, Atmosphere 1", WindowId::Pressure,
            {"Text350", "Option351", "Text351", "Label350a", "Label350b", 12}, 1, "1", "atm",
-           row({"1", "1.01325", "1.0332274528", "10332.274528", "101.325", "760.0021", "29.9212598", "1013.25",
-                "101325", "14.6959494", "2116.21657861", "760.0021"}));
+           row({"1", "1.01325", "1.0332274528", "10332.274528", "101.325", "760.0021", "29.9212598",
+                "1013.25", "101325", "14.6959494", "2116.21657861", "760.0021"}));
     addRow("Energy, kiloWatt Hours 1", WindowId::Energy,
            {"TextV1", "OptionV1", "TextV2", "LabelV1", "LabelV3", 12}, 4, "1", "kWh",
            row({"3599999.999712", "2655223.63538758", "1000", "1", "3409.51064013", "3412.14115617",
-                "3414.42594945", "35999999997000", "860.42064989", "859184.44193127", "860420.64989117",
-                "2.24692452198025E+25"}));
+                "3414.42594945", "35999999997000", "860.42064989", "859184.44193127",
+                "860420.64989117", "2.24692452198025E+25"}));
     addRow("Density, Pounds/U.S. Gallon 1", WindowId::Density,
            {"Text550", "Option551", "Text551", "Label550a", "Label550b", 12}, 11, "1", "lb/gal",
            {{4, "7000"}, {7, "16"}, {1, "119.826399993"}});
@@ -797,7 +807,8 @@ void TestCategoryWindow::documentedRows()
     auto window = open(id);
     QVERIFY(showActive(*window));
     auto* value = window->findChild<QLineEdit*>(valueName);
-    auto* option = window->findChild<QRadioButton*>(indexedName(optionBase.toLatin1().constData(), source));
+    auto* option =
+        window->findChild<QRadioButton*>(indexedName(optionBase.toLatin1().constData(), source));
     auto* captionLabel = window->findChild<QLabel*>(captionName);
     QVERIFY(value && option && captionLabel);
 
@@ -806,7 +817,8 @@ void TestCategoryWindow::documentedRows()
     type(value, typed);
     QCOMPARE(captionLabel->text(), caption);
     for (auto it = boxes.cbegin(); it != boxes.cend(); ++it) {
-        auto* box = window->findChild<QLineEdit*>(indexedName(resultBase.toLatin1().constData(), it.key()));
+        auto* box =
+            window->findChild<QLineEdit*>(indexedName(resultBase.toLatin1().constData(), it.key()));
         QVERIFY(box);
         QCOMPARE(box->text(), it.value());
     }
@@ -823,22 +835,33 @@ void TestCategoryWindow::documentedPrices_data()
     QTest::addColumn<QString>("price");
     QTest::addColumn<Expected>("labels");
 
-    QTest::newRow("Weight, Kilograms 10") << WindowId::Weight << "TextZ3" << "OptionZ1" << "LabelZ5" << 6 << "10"
-                                          << Expected{{3, "$0.01"}, {5, "$4.54"}, {8, "$10000.00"}};
-    QTest::newRow("Time, Hours 30") << WindowId::Time << "TextX3" << "OptionX1" << "LabelX5" << 3 << "30"
-                                    << row({"$0.01", "$0.50", "$30.00", "$720.00", "$5040.00", "$21915.00",
-                                            "$262980.00", "$26298000.01"});
-    QTest::newRow("Liquid, Gallons 2") << WindowId::Liquid << "TextY3" << "OptionY1" << "LabelY5" << 9 << "2"
-                                       << Expected{{1, "$0.00"},  {2, "$0.53"},  {3, "$0.00"},  {4, "$0.01"},
-                                                   {5, "$0.02"},  {7, "$0.25"},  {8, "$0.50"},  {9, "$2.00"},
-                                                   {10, "$0.02"}, {11, "$0.15"}, {12, "$0.30"}, {13, "$0.60"},
-                                                   {14, "$2.40"}};
-    QTest::newRow("Liquid, Pints 96") << WindowId::Liquid << "TextY3" << "OptionY1" << "LabelY5" << 7 << "96"
-                                      << Expected{{3, "$1.00"}, {4, "$3.00"}, {5, "$6.00"}, {6, "$48.00"},
-                                                  {7, "$96.00"}, {8, "$192.00"}, {9, "$768.00"}};
-    QTest::newRow("Distance, Miles 2") << WindowId::Distance << "TextU3" << "OptionU1" << "LabelU5" << 10 << "2"
-                                       << Expected{{7, "$0.01"}, {8, "$0.25"}, {9, "$1.24"}, {10, "$2.00"},
-                                                   {11, "$2.30"}};
+    QTest::newRow("Weight, Kilograms 10")
+        << WindowId::Weight << "TextZ3"
+        << "OptionZ1"
+        << "LabelZ5" << 6 << "10" << Expected{{3, "$0.01"}, {5, "$4.54"}, {8, "$10000.00"}};
+    QTest::newRow("Time, Hours 30") << WindowId::Time << "TextX3"
+                                    << "OptionX1"
+                                    << "LabelX5" << 3 << "30"
+                                    << row({"$0.01", "$0.50", "$30.00", "$720.00", "$5040.00",
+                                            "$21915.00", "$262980.00", "$26298000.01"});
+    QTest::newRow("Liquid, Gallons 2")
+        << WindowId::Liquid << "TextY3"
+        << "OptionY1"
+        << "LabelY5" << 9 << "2"
+        << Expected{{1, "$0.00"},  {2, "$0.53"},  {3, "$0.00"}, {4, "$0.01"},  {5, "$0.02"},
+                    {7, "$0.25"},  {8, "$0.50"},  {9, "$2.00"}, {10, "$0.02"}, {11, "$0.15"},
+                    {12, "$0.30"}, {13, "$0.60"}, {14, "$2.40"}};
+    QTest::newRow("Liquid, Pints 96")
+        << WindowId::Liquid << "TextY3"
+        << "OptionY1"
+        << "LabelY5" << 7 << "96"
+        << Expected{{3, "$1.00"},  {4, "$3.00"},   {5, "$6.00"},  {6, "$48.00"},
+                    {7, "$96.00"}, {8, "$192.00"}, {9, "$768.00"}};
+    QTest::newRow("Distance, Miles 2")
+        << WindowId::Distance << "TextU3"
+        << "OptionU1"
+        << "LabelU5" << 10 << "2"
+        << Expected{{7, "$0.01"}, {8, "$0.25"}, {9, "$1.24"}, {10, "$2.00"}, {11, "$2.30"}};
 }
 
 void TestCategoryWindow::documentedPrices()
@@ -854,13 +877,15 @@ void TestCategoryWindow::documentedPrices()
     auto window = open(id);
     QVERIFY(showActive(*window));
     auto* priceBox = window->findChild<QLineEdit*>(priceName);
-    auto* option = window->findChild<QRadioButton*>(indexedName(optionBase.toLatin1().constData(), source));
+    auto* option =
+        window->findChild<QRadioButton*>(indexedName(optionBase.toLatin1().constData(), source));
     QVERIFY(priceBox && option);
 
     clickOption(option);
     type(priceBox, price);
     for (auto it = labels.cbegin(); it != labels.cend(); ++it) {
-        auto* label = window->findChild<QLabel*>(indexedName(labelBase.toLatin1().constData(), it.key()));
+        auto* label =
+            window->findChild<QLabel*>(indexedName(labelBase.toLatin1().constData(), it.key()));
         QVERIFY(label);
         QCOMPARE(label->text(), it.value());
     }

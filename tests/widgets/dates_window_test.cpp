@@ -86,9 +86,8 @@ void TestDatesWindow::sentenceNamesTheOrder_data()
     QTest::newRow("leap day counted, first earlier")
         << QDate(2024, 2, 28) << QDate(2024, 3, 1) << "02/28/2024"
         << "The difference between your first and second date is 2 days.";
-    QTest::newRow("no leap day in 2023")
-        << QDate(2023, 3, 1) << QDate(2023, 2, 28) << "03/01/2023"
-        << "The difference between your dates is 1 days.";
+    QTest::newRow("no leap day in 2023") << QDate(2023, 3, 1) << QDate(2023, 2, 28) << "03/01/2023"
+                                         << "The difference between your dates is 1 days.";
     QTest::newRow("across a new year") << QDate(2000, 1, 1) << QDate(1999, 12, 31) << "01/01/2000"
                                        << "The difference between your dates is 1 days.";
     QTest::newRow("same day") << QDate(2026, 1, 5) << QDate(2026, 1, 5) << "01/05/2026"
@@ -159,8 +158,7 @@ void TestDatesWindow::engineCountsDaysAsQDateDoes()
     for (QDate date = origin; date <= QDate(9999, 12, 31); date = date.addDays(1)) {
         const std::int64_t count =
             engine::DayNumber({date.year(), date.month(), date.day()}) - originNumber;
-        if (count != origin.daysTo(date))
-            QFAIL(qPrintable(date.toString(Qt::ISODate)));
+        if (count != origin.daysTo(date)) QFAIL(qPrintable(date.toString(Qt::ISODate)));
     }
 }
 

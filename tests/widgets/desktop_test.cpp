@@ -86,7 +86,10 @@ private:
     std::unique_ptr<frame::MainFrame> m_frame;
 
     QMdiArea* area() const { return m_frame->findChild<QMdiArea*>(); }
-    QAction* action(const char* name) const { return m_frame->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* action(const char* name) const
+    {
+        return m_frame->findChild<QAction*>(QString::fromLatin1(name));
+    }
     QMenu* windowMenu() const { return m_frame->findChild<QMenu*>(QStringLiteral("mwindow")); }
 
     QMdiSubWindow* open(const char* menuItem)
@@ -98,7 +101,8 @@ private:
     static void press(QKeyCombination key)
     {
         QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : QApplication::activeWindow(), key.key(), key.keyboardModifiers());
+        QTest::keyClick(target ? target : QApplication::activeWindow(), key.key(),
+                        key.keyboardModifiers());
     }
 
     // The menu's entries as the user sees them when it opens.
@@ -109,7 +113,8 @@ private:
         QStringList listed;
         for (QAction* entry : menu->actions())
             if (entry->objectName().startsWith(QLatin1String("mwwindow")))
-                listed.append(entry->text() + (entry->isChecked() ? QStringLiteral(" *") : QString()));
+                listed.append(entry->text() +
+                              (entry->isChecked() ? QStringLiteral(" *") : QString()));
         return listed;
     }
 
@@ -211,8 +216,7 @@ private slots:
         // A cascade: each one title bar down and right of the one before.
         const QPoint step = corners[1] - corners[0];
         QVERIFY(step.x() > 10 && step.x() == step.y());
-        for (qsizetype k = 2; k < corners.size(); ++k)
-            QCOMPARE(corners[k] - corners[k - 1], step);
+        for (qsizetype k = 2; k < corners.size(); ++k) QCOMPARE(corners[k] - corners[k - 1], step);
 
         // The dates window keeps its place; one opened again keeps its own.
         QMdiSubWindow* dates = open("mfhowlong");
@@ -241,9 +245,11 @@ private slots:
             {"too large to fit: top left", std::nullopt, {}, {0, 0}},
         };
         for (const auto& row : rows) {
-            const QSize wanted = QLatin1String(row.what).startsWith(QLatin1String("too")) ? QSize(900, 900) : size;
-            QCOMPARE(frame::cascadePlace(area, wanted, row.after ? &*row.after : nullptr, 20, row.taken),
-                     row.expected);
+            const QSize wanted =
+                QLatin1String(row.what).startsWith(QLatin1String("too")) ? QSize(900, 900) : size;
+            QCOMPARE(
+                frame::cascadePlace(area, wanted, row.after ? &*row.after : nullptr, 20, row.taken),
+                row.expected);
         }
     }
 
@@ -267,7 +273,8 @@ private slots:
         auto* work = qobject_cast<frame::WorkArea*>(area());
         QVERIFY(work);
         QVERIFY(work->showsHint());
-        QVERIFY(frame::WorkArea::hintLines().join(u' ').contains(QStringLiteral("Ctrl+D  Distance")));
+        QVERIFY(
+            frame::WorkArea::hintLines().join(u' ').contains(QStringLiteral("Ctrl+D  Distance")));
         QMdiSubWindow* sub = open("mfdistance");
         QVERIFY(!work->showsHint());
         sub->close();
@@ -279,19 +286,22 @@ private slots:
         QMdiSubWindow* sub = open("mfdistance");
         for (const char* box : {"TextU1", "TextU3", "TextU2(1)"}) {
             auto* edit = sub->widget()->findChild<QLineEdit*>(QString::fromLatin1(box));
-            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)));
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                      edit->mapToGlobal(QPoint(4, 4)));
             QApplication::sendEvent(edit, &request);
             QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY2(menu, box);
             QList<QKeySequence> frameKeys;
             for (const char* name : {"mf", "mwindow", "mhelp"})
-                for (const QAction* frameItem : m_frame->findChild<QMenu*>(QString::fromLatin1(name))->actions())
+                for (const QAction* frameItem :
+                     m_frame->findChild<QMenu*>(QString::fromLatin1(name))->actions())
                     frameKeys += frameItem->shortcuts();
             bool selectAll = false;
             for (QAction* item : menu->actions()) {
                 selectAll = selectAll || item->text().contains(QStringLiteral("Select All"));
                 for (const QKeySequence& key : item->shortcuts())
-                    QVERIFY2(!frameKeys.contains(key), qPrintable(QString::fromLatin1(box) + u' ' + item->text()));
+                    QVERIFY2(!frameKeys.contains(key),
+                             qPrintable(QString::fromLatin1(box) + u' ' + item->text()));
             }
             QVERIFY2(selectAll, box);
             menu->close();
@@ -313,18 +323,20 @@ private slots:
     void copyAllResultsCopiesTheTable_data()
     {
         QTest::addColumn<QString>("menuItem");
-        QTest::addColumn<QStringList>("typed");   // "box=text" in order
+        QTest::addColumn<QStringList>("typed");    // "box=text" in order
         QTest::addColumn<QStringList>("columns");  // control name patterns, %1 the row
         QTest::addColumn<int>("rows");
         QTest::newRow("Distance, with prices")
             << "mfdistance" << QStringList{"TextU1=26.2", "TextU3=2"}
             << QStringList{"OptionU1(%1)", "TextU2(%1)", "LabelU2(%1)", "LabelU5(%1)"} << 11;
-        QTest::newRow("Area - Metric") << "mfareametric" << QStringList{"TextS1(2)=120", "TextS1(5)=80"}
-                                       << QStringList{"LabelS2(%1)", "TextS2(%1)"} << 10;
-        QTest::newRow("Area - Standard") << "mfareastandard" << QStringList{"TextT1(2)=1", "TextT1(5)=1"}
-                                         << QStringList{"LabelT2(%1)", "TextT2(%1)"} << 10;
-        QTest::newRow("Difference Between Dates") << "mfhowlong" << QStringList{}
-                                                  << QStringList{"%1"} << 3;
+        QTest::newRow("Area - Metric")
+            << "mfareametric" << QStringList{"TextS1(2)=120", "TextS1(5)=80"}
+            << QStringList{"LabelS2(%1)", "TextS2(%1)"} << 10;
+        QTest::newRow("Area - Standard")
+            << "mfareastandard" << QStringList{"TextT1(2)=1", "TextT1(5)=1"}
+            << QStringList{"LabelT2(%1)", "TextT2(%1)"} << 10;
+        QTest::newRow("Difference Between Dates")
+            << "mfhowlong" << QStringList{} << QStringList{"%1"} << 3;
     }
 
     void copyAllResultsCopiesTheTable()
@@ -346,7 +358,8 @@ private slots:
         for (int k = 1; k <= rows; ++k) {
             QStringList row;
             for (const QString& column : columns) {
-                const QString name = column == QLatin1String("%1") ? dateRows[k - 1] : column.arg(k);
+                const QString name =
+                    column == QLatin1String("%1") ? dateRows[k - 1] : column.arg(k);
                 if (name.startsWith(QLatin1String("Option"))) {
                     auto* option = window->findChild<QAbstractButton*>(name);
                     row.append(option ? windows::withoutAccelerator(option->text()) : name);
@@ -356,7 +369,8 @@ private slots:
             }
             expected.append(row);
         }
-        QVERIFY(expected[0][columns.size() - 1] != QLatin1String(""));  // prices and results are shown
+        QVERIFY(expected[0][columns.size() - 1] !=
+                QLatin1String(""));  // prices and results are shown
 
         QApplication::clipboard()->setText(QStringLiteral("before"));
         press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);

@@ -1,8 +1,8 @@
 // Every fixed text the user reads, as the running program shows it: window
 // captions, prompts, option captions with their "&", abbreviations, the
 // composite-area windows' units and results, the frame's menus, shortcuts and
-// toolbar, the About box, the status bar's words for a fault. The texts and the expected area results are kept in
-// tests/data/texts.tsv, written down apart from the program's tables; controls
+// toolbar, the About box, the status bar's words for a fault. The texts and the expected area
+// results are kept in tests/data/texts.tsv, written down apart from the program's tables; controls
 // are found by their object names.
 
 #include <QAction>
@@ -25,15 +25,13 @@ namespace {
 QStringList dataLines()
 {
     QFile file(QStringLiteral(TABRIX_TEST_DATA_DIR "/texts.tsv"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
     QStringList lines;
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
     while (!in.atEnd()) {
         const QString line = in.readLine();
-        if (!line.isEmpty() && !line.startsWith(u'#'))
-            lines << line;
+        if (!line.isEmpty() && !line.startsWith(u'#')) lines << line;
     }
     return lines;
 }
@@ -42,8 +40,7 @@ QString shownText(const QObject* object)
 {
     for (const char* property : {"text", "title"}) {
         const QVariant value = object->property(property);
-        if (value.isValid())
-            return value.toString();
+        if (value.isValid()) return value.toString();
     }
     return QStringLiteral("(no text)");
 }
@@ -57,17 +54,16 @@ class TestFixedTexts : public QObject {
 
     QWidget* window(const QString& name)
     {
-        if (name == m_frame->objectName())
-            return m_frame;
-        if (name == QLatin1String("AboutForm"))
-            return m_frame->aboutForm();
+        if (name == m_frame->objectName()) return m_frame;
+        if (name == QLatin1String("AboutForm")) return m_frame->aboutForm();
         return m_frame->findChild<QWidget*>(name);
     }
 
     // The field array of a composite-area window: "TextS1" / "TextT1".
     static QString fieldBase(QWidget& w)
     {
-        const QList<QLineEdit*> found = w.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Text.1\\(1\\)$")));
+        const QList<QLineEdit*> found =
+            w.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Text.1\\(1\\)$")));
         return found.isEmpty() ? QString() : found.first()->objectName().chopped(3);
     }
 
@@ -90,7 +86,10 @@ private slots:
         int number = 0;
         for (const QString& line : lines) {
             const QStringList f = line.split(u'\t');
-            const QByteArray name = QStringLiteral("%1 %2 %3 %4").arg(++number).arg(f.value(0), f.value(1), f.value(2)).toUtf8();
+            const QByteArray name = QStringLiteral("%1 %2 %3 %4")
+                                        .arg(++number)
+                                        .arg(f.value(0), f.value(1), f.value(2))
+                                        .toUtf8();
             QTest::newRow(name.constData()) << f;
         }
     }
@@ -113,7 +112,8 @@ private slots:
             for (const QObject* object : objects)  // a menu and its menu action
                 QCOMPARE(shownText(object), fields[3]);
         } else if (kind == QLatin1String("control")) {
-            QVERIFY2(!w->findChildren<QObject*>(fields[2]).isEmpty(), qPrintable("no control " + fields[2]));
+            QVERIFY2(!w->findChildren<QObject*>(fields[2]).isEmpty(),
+                     qPrintable("no control " + fields[2]));
         } else if (kind == QLatin1String("shortcut")) {
             const auto* action = w->findChild<QAction*>(fields[2]);
             QVERIFY2(action, qPrintable("no action " + fields[2]));
@@ -129,9 +129,10 @@ private slots:
             QCOMPARE(fields.size(), 5);
             auto* child = qobject_cast<windows::CategoryWindow*>(w->findChild<QWidget*>(fields[2]));
             QVERIFY(child);
-            const QMap<QString, engine::EvalStatus> statuses{{QStringLiteral("Overflow"), engine::EvalStatus::Overflow},
-                                                             {QStringLiteral("DivideByZero"), engine::EvalStatus::DivideByZero},
-                                                             {QStringLiteral("InvalidOperation"), engine::EvalStatus::InvalidOperation}};
+            const QMap<QString, engine::EvalStatus> statuses{
+                {QStringLiteral("Overflow"), engine::EvalStatus::Overflow},
+                {QStringLiteral("DivideByZero"), engine::EvalStatus::DivideByZero},
+                {QStringLiteral("InvalidOperation"), engine::EvalStatus::InvalidOperation}};
             QVERIFY(statuses.contains(fields[3]));
             emit child->evaluationFailed(statuses[fields[3]]);
             const auto* message = w->findChild<QLabel*>(QStringLiteral("EvaluationMessage"));
@@ -143,18 +144,19 @@ private slots:
             QCOMPARE(fields.size(), 2 + 6 + 9 + 10);
             const QString base = fieldBase(*w);
             QVERIFY(!base.isEmpty());
-            auto field = [&](int k) { return w->findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(base).arg(k)); };
+            auto field = [&](int k) {
+                return w->findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(base).arg(k));
+            };
             for (int k = 1; k <= 6; ++k) {
                 QVERIFY(field(k));
                 field(k)->clear();
             }
-            for (int k = 1; k <= 6; ++k)
-                field(k)->setText(fields[1 + k]);
-            for (int k = 1; k <= 9; ++k)
-                QCOMPARE(field(k)->text(), fields[7 + k]);
+            for (int k = 1; k <= 6; ++k) field(k)->setText(fields[1 + k]);
+            for (int k = 1; k <= 9; ++k) QCOMPARE(field(k)->text(), fields[7 + k]);
             const QString resultBase = QString(base).replace(base.size() - 1, 1, u'2');
             for (int k = 1; k <= 10; ++k) {
-                const auto* box = w->findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(resultBase).arg(k));
+                const auto* box =
+                    w->findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(resultBase).arg(k));
                 QVERIFY(box);
                 QCOMPARE(box->text(), fields[16 + k]);
             }

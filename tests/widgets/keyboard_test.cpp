@@ -48,10 +48,7 @@ std::unique_ptr<QWidget> openWindow(WindowId id)
 
 QWidget* focused() { return QApplication::focusWidget(); }
 
-void press(QKeyCombination key)
-{
-    QTest::keyClick(focused(), key.key(), key.keyboardModifiers());
-}
+void press(QKeyCombination key) { QTest::keyClick(focused(), key.key(), key.keyboardModifiers()); }
 
 // The Alt+letter of a caption such as "Millimeter&s".
 QKeyCombination accelerator(const QString& caption)
@@ -76,8 +73,7 @@ bool pressByAccelerator(QWidget* window, QAbstractButton* target)
         press(key);
         return clicked.count() == 1 || clicked.wait(1000);
     }
-    for (int i = 0; i < sharers && focused() != target; ++i)
-        press(key);
+    for (int i = 0; i < sharers && focused() != target; ++i) press(key);
     if (focused() != target) return false;
     QSignalSpy clicked(target, &QAbstractButton::clicked);
     QTest::keyClick(target, Qt::Key_Space);
@@ -127,7 +123,8 @@ void checkResultMenu(QLineEdit* box)
 {
     box->setFocus(Qt::TabFocusReason);  // as Tab brings it: the whole text selected
     QVERIFY(box->hasSelectedText());
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4), box->mapToGlobal(QPoint(4, 4)));
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                              box->mapToGlobal(QPoint(4, 4)));
     QApplication::sendEvent(box, &request);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY2(menu, qPrintable(box->objectName()));
@@ -137,11 +134,13 @@ void checkResultMenu(QLineEdit* box)
     for (QAction* action : menu->actions()) {
         if (action->isSeparator()) continue;
         offered.append(windows::withoutAccelerator(action->text()));
-        for (QKeySequence::StandardKey editing : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut,
-                                                  QKeySequence::Paste, QKeySequence::Delete})
+        for (QKeySequence::StandardKey editing :
+             {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Paste,
+              QKeySequence::Delete})
             QVERIFY2(!QKeySequence::keyBindings(editing).contains(action->shortcut()),
                      qPrintable(action->text()));
-        for (const char* editing : {"edit-undo", "edit-redo", "edit-cut", "edit-paste", "edit-delete"})
+        for (const char* editing :
+             {"edit-undo", "edit-redo", "edit-cut", "edit-paste", "edit-delete"})
             QVERIFY2(action->objectName() != QLatin1String(editing), editing);
         if (action->shortcut() == QKeySequence(QKeySequence::Copy)) copy = action;
     }
@@ -214,7 +213,8 @@ void TestKeyboard::categoryWindowByKeyboard()
         if (accelerator(options[k - 1]->text()) == QKeyCombination())
             QVERIFY2(pickByArrows(value, options, k - 1), qPrintable(options[k - 1]->text()));
         else
-            QVERIFY2(pressByAccelerator(window.get(), options[k - 1]), qPrintable(options[k - 1]->text()));
+            QVERIFY2(pressByAccelerator(window.get(), options[k - 1]),
+                     qPrintable(options[k - 1]->text()));
         QVERIFY2(options[k - 1]->isChecked(), qPrintable(options[k - 1]->text()));
         QVERIFY2(texts(results) != before, qPrintable(options[k - 1]->text()));
         QCOMPARE(results[k - 1]->text(), QStringLiteral("7"));
@@ -228,7 +228,8 @@ void TestKeyboard::categoryWindowByKeyboard()
     if (d.hasPrices()) expected.append(find(QString::fromLatin1(d.names.priceBox)));
     expected.append(options[0]);  // the checked one; arrows move among them
     for (QLineEdit* result : results) expected.append(result);
-    if (id == WindowId::Area) expected << find(QStringLiteral("CmdR1")) << find(QStringLiteral("CmdR2"));
+    if (id == WindowId::Area)
+        expected << find(QStringLiteral("CmdR1")) << find(QStringLiteral("CmdR2"));
     QCOMPARE(round, expected);
 
     // Arrow keys move among the options and pick the unit they reach.
@@ -257,8 +258,10 @@ void TestKeyboard::dimensionsWindowByKeyboard_data()
     QTest::addColumn<QChar>("letter");
     QTest::addColumn<WindowId>("secondTarget");
     QTest::addColumn<Qt::Key>("secondKey");
-    QTest::newRow("Form2") << WindowId::AreaMetric << QChar(u'S') << WindowId::AreaStandard << Qt::Key_S;
-    QTest::newRow("Form3") << WindowId::AreaStandard << QChar(u'T') << WindowId::AreaMetric << Qt::Key_M;
+    QTest::newRow("Form2") << WindowId::AreaMetric << QChar(u'S') << WindowId::AreaStandard
+                           << Qt::Key_S;
+    QTest::newRow("Form3") << WindowId::AreaStandard << QChar(u'T') << WindowId::AreaMetric
+                           << Qt::Key_M;
 }
 
 void TestKeyboard::dimensionsWindowByKeyboard()
@@ -271,7 +274,8 @@ void TestKeyboard::dimensionsWindowByKeyboard()
     QVERIFY(window);
     // "TextS1(k)": field k; "TextS2(k)": result k.
     const auto box = [&](int array, int k) {
-        const QByteArray base = (QStringLiteral("Text") + letter + QString::number(array)).toLatin1();
+        const QByteArray base =
+            (QStringLiteral("Text") + letter + QString::number(array)).toLatin1();
         return window->findChild<QLineEdit*>(windows::indexedName(base.constData(), k));
     };
     QList<QLineEdit*> fields;

@@ -96,8 +96,7 @@ private:
     static QMdiSubWindow* subWindowOf(frame::MainFrame& frame, const QString& form)
     {
         for (QMdiSubWindow* sub : mdiArea(frame)->subWindowList()) {
-            if (sub->widget() && sub->widget()->objectName() == form)
-                return sub;
+            if (sub->widget() && sub->widget()->objectName() == form) return sub;
         }
         return nullptr;
     }
@@ -110,7 +109,9 @@ private:
     static QString shownTopic(frame::MainFrame& frame)
     {
         frame::HelpViewer* viewer = helpViewer(frame);
-        return viewer ? viewer->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"))->source().fragment()
+        return viewer ? viewer->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"))
+                            ->source()
+                            .fragment()
                       : QString();
     }
 
@@ -139,11 +140,16 @@ private slots:
         QTest::addColumn<QRect>("expected");
         // 1024 × 768 at 15 twips a pixel is 15360 × 11520 twips; less 500 and
         // 1500 twips that is 14860 × 10020 twips.
-        QTest::newRow("1024x768 at 96 dpi") << QRect(0, 0, 1024, 768) << 96.0 << QRect(0, 0, 991, 668);
-        QTest::newRow("1920x1080 at 96 dpi") << QRect(0, 0, 1920, 1080) << 96.0 << QRect(0, 0, 1887, 980);
-        QTest::newRow("1280x1024 at 120 dpi") << QRect(0, 0, 1280, 1024) << 120.0 << QRect(0, 0, 1238, 899);
-        QTest::newRow("2048x1536 at 192 dpi") << QRect(0, 0, 2048, 1536) << 192.0 << QRect(0, 0, 1981, 1336);
-        QTest::newRow("second screen") << QRect(1920, 0, 1024, 768) << 96.0 << QRect(1920, 0, 991, 668);
+        QTest::newRow("1024x768 at 96 dpi")
+            << QRect(0, 0, 1024, 768) << 96.0 << QRect(0, 0, 991, 668);
+        QTest::newRow("1920x1080 at 96 dpi")
+            << QRect(0, 0, 1920, 1080) << 96.0 << QRect(0, 0, 1887, 980);
+        QTest::newRow("1280x1024 at 120 dpi")
+            << QRect(0, 0, 1280, 1024) << 120.0 << QRect(0, 0, 1238, 899);
+        QTest::newRow("2048x1536 at 192 dpi")
+            << QRect(0, 0, 2048, 1536) << 192.0 << QRect(0, 0, 1981, 1336);
+        QTest::newRow("second screen")
+            << QRect(1920, 0, 1024, 768) << 96.0 << QRect(1920, 0, 991, 668);
     }
 
     void frameGeometryLeavesTheMargins()
@@ -158,7 +164,8 @@ private slots:
     {
         frame::MainFrame frame(createFake);
         const QScreen* screen = frame.screen();
-        const QRect expected = frame::frameGeometryFor(screen->geometry(), screen->logicalDotsPerInch());
+        const QRect expected =
+            frame::frameGeometryFor(screen->geometry(), screen->logicalDotsPerInch());
         QCOMPARE(frame.pos(), expected.topLeft());
         QCOMPARE(frame.size(), expected.size());
     }
@@ -209,7 +216,8 @@ private slots:
             {"mf", "mfvolume", "Vol&ume", QKeySequence(QStringLiteral("Ctrl+U")), 0},
             {"mf", "mfweight", "&Weight", QKeySequence(QStringLiteral("Ctrl+W")), 202},
             {"mf", "sep1", "", QKeySequence(), 0},
-            {"mf", "mfhowlong", "Difference &Between Dates", QKeySequence(QStringLiteral("Ctrl+B")), 202},
+            {"mf", "mfhowlong", "Difference &Between Dates", QKeySequence(QStringLiteral("Ctrl+B")),
+             202},
             {"mf", "sep2", "", QKeySequence(), 0},
             {"mf", "mfexit", "E&xit", QKeySequence(Qt::Key_F12), 200},
             {"mhelp", "quorvelhelp", "&Contents", QKeySequence(Qt::Key_F1), 200},
@@ -219,11 +227,11 @@ private slots:
         int position = 0;
         QString lastMenu;
         for (const Row& row : rows) {
-            if (lastMenu != QLatin1String(row.menu))
-                position = 0;
+            if (lastMenu != QLatin1String(row.menu)) position = 0;
             lastMenu = QLatin1String(row.menu);
-            QTest::newRow(row.name) << lastMenu << position++ << QString::fromLatin1(row.name)
-                                    << QString::fromLatin1(row.caption) << row.shortcut << row.topic;
+            QTest::newRow(row.name)
+                << lastMenu << position++ << QString::fromLatin1(row.name)
+                << QString::fromLatin1(row.caption) << row.shortcut << row.topic;
         }
     }
 
@@ -253,27 +261,60 @@ private slots:
         auto* toolBar = frame.findChild<QToolBar*>(QStringLiteral("Toolbar2"));
         QVERIFY(toolBar);
         // A separator is written as an empty key.
-        const QStringList keys = {
-            "butarea", "butareametric", "butareastandard", "butdensity", "butdistance", "butenergy",
-            "butforce", "butliquid", "butpressure", "butspeed", "buttemperature", "buttime", "butvolume",
-            "butweight", "", "buthowlong", "", "buthelp", "", "butexit"};
-        const QStringList texts = {
-            "Area", "Area - Metric", "Area - Standard", "Density", "Distance", "Energy", "Force", "Liquid",
-            "Pressure", "Speed", "Temperature", "Time", "Volume", "Weight", "", "Difference Between Dates",
-            "", "Help", "", "Exit"};
+        const QStringList keys = {"butarea",
+                                  "butareametric",
+                                  "butareastandard",
+                                  "butdensity",
+                                  "butdistance",
+                                  "butenergy",
+                                  "butforce",
+                                  "butliquid",
+                                  "butpressure",
+                                  "butspeed",
+                                  "buttemperature",
+                                  "buttime",
+                                  "butvolume",
+                                  "butweight",
+                                  "",
+                                  "buthowlong",
+                                  "",
+                                  "buthelp",
+                                  "",
+                                  "butexit"};
+        const QStringList texts = {"Area",
+                                   "Area - Metric",
+                                   "Area - Standard",
+                                   "Density",
+                                   "Distance",
+                                   "Energy",
+                                   "Force",
+                                   "Liquid",
+                                   "Pressure",
+                                   "Speed",
+                                   "Temperature",
+                                   "Time",
+                                   "Volume",
+                                   "Weight",
+                                   "",
+                                   "Difference Between Dates",
+                                   "",
+                                   "Help",
+                                   "",
+                                   "Exit"};
         // The tool tip adds the key that does the same.
-        const QStringList keysTyped = {
-            "Ctrl+A", "Ctrl+M", "Ctrl+N", "Ctrl+Y", "Ctrl+D", "Ctrl+E", "Ctrl+F", "Ctrl+L", "Ctrl+P", "Ctrl+S",
-            "Ctrl+T", "Ctrl+I", "Ctrl+U", "Ctrl+W", "", "Ctrl+B", "", "F1", "", "F12"};
+        const QStringList keysTyped = {"Ctrl+A", "Ctrl+M", "Ctrl+N", "Ctrl+Y", "Ctrl+D",
+                                       "Ctrl+E", "Ctrl+F", "Ctrl+L", "Ctrl+P", "Ctrl+S",
+                                       "Ctrl+T", "Ctrl+I", "Ctrl+U", "Ctrl+W", "",
+                                       "Ctrl+B", "",       "F1",     "",       "F12"};
         const QList<QAction*> buttons = toolBar->actions();
         QCOMPARE(buttons.size(), 20);
         for (int k = 0; k < buttons.size(); ++k) {
             QAction* button = buttons[k];
             const QString position = QStringLiteral("position %1").arg(k + 1);
             QVERIFY2(button->isSeparator() == keys[k].isEmpty(), qPrintable(position));
-            if (button->isSeparator())
-                continue;
-            QVERIFY2(button->objectName() == keys[k], qPrintable(position + ": " + button->objectName()));
+            if (button->isSeparator()) continue;
+            QVERIFY2(button->objectName() == keys[k],
+                     qPrintable(position + ": " + button->objectName()));
             QCOMPARE(button->text(), texts[k]);
             QCOMPARE(button->toolTip(), texts[k] + QStringLiteral(" (") + keysTyped[k] + u')');
         }
@@ -286,8 +327,7 @@ private slots:
         QSet<QByteArray> pictures;
         int count = 0;
         for (QAction* button : toolBar->actions()) {
-            if (button->isSeparator())
-                continue;
+            if (button->isSeparator()) continue;
             ++count;
             for (int size : {16, 24, 32}) {
                 const QImage image = button->icon().pixmap(size, size).toImage();
@@ -302,7 +342,8 @@ private slots:
                 QVERIFY2(opaque > size * size / 10, qPrintable(button->objectName()));
                 QVERIFY2(opaque < size * size, qPrintable(button->objectName()));
                 if (size == 32) {
-                    const QByteArray bits(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+                    const QByteArray bits(reinterpret_cast<const char*>(image.constBits()),
+                                          image.sizeInBytes());
                     pictures.insert(bits);
                 }
             }
@@ -316,21 +357,51 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("form");
-        QTest::newRow("area") << "mfareadistance" << "butarea" << "Form1";
-        QTest::newRow("area metric") << "mfareametric" << "butareametric" << "Form2";
-        QTest::newRow("area standard") << "mfareastandard" << "butareastandard" << "Form3";
-        QTest::newRow("density") << "mfdensity" << "butdensity" << "Form12";
-        QTest::newRow("distance") << "mfdistance" << "butdistance" << "Form4";
-        QTest::newRow("energy") << "mfenergy" << "butenergy" << "Form5";
-        QTest::newRow("force") << "mfforce" << "butforce" << "Form14";
-        QTest::newRow("liquid") << "mfliquid" << "butliquid" << "Form8";
-        QTest::newRow("pressure") << "mfpressure" << "butpressure" << "Form10";
-        QTest::newRow("speed") << "mfspeed" << "butspeed" << "Form11";
-        QTest::newRow("temperature") << "mftemp" << "buttemperature" << "Form6";
-        QTest::newRow("time") << "mftime" << "buttime" << "Form7";
-        QTest::newRow("volume") << "mfvolume" << "butvolume" << "Form13";
-        QTest::newRow("weight") << "mfweight" << "butweight" << "Form9";
-        QTest::newRow("dates") << "mfhowlong" << "buthowlong" << "Form00";
+        QTest::newRow("area") << "mfareadistance"
+                              << "butarea"
+                              << "Form1";
+        QTest::newRow("area metric") << "mfareametric"
+                                     << "butareametric"
+                                     << "Form2";
+        QTest::newRow("area standard") << "mfareastandard"
+                                       << "butareastandard"
+                                       << "Form3";
+        QTest::newRow("density") << "mfdensity"
+                                 << "butdensity"
+                                 << "Form12";
+        QTest::newRow("distance") << "mfdistance"
+                                  << "butdistance"
+                                  << "Form4";
+        QTest::newRow("energy") << "mfenergy"
+                                << "butenergy"
+                                << "Form5";
+        QTest::newRow("force") << "mfforce"
+                               << "butforce"
+                               << "Form14";
+        QTest::newRow("liquid") << "mfliquid"
+                                << "butliquid"
+                                << "Form8";
+        QTest::newRow("pressure") << "mfpressure"
+                                  << "butpressure"
+                                  << "Form10";
+        QTest::newRow("speed") << "mfspeed"
+                               << "butspeed"
+                               << "Form11";
+        QTest::newRow("temperature") << "mftemp"
+                                     << "buttemperature"
+                                     << "Form6";
+        QTest::newRow("time") << "mftime"
+                              << "buttime"
+                              << "Form7";
+        QTest::newRow("volume") << "mfvolume"
+                                << "butvolume"
+                                << "Form13";
+        QTest::newRow("weight") << "mfweight"
+                                << "butweight"
+                                << "Form9";
+        QTest::newRow("dates") << "mfhowlong"
+                               << "buthowlong"
+                               << "Form00";
     }
 
     void menuAndToolbarOpenTheSameWindow()
@@ -465,7 +536,8 @@ private slots:
         auto* weight = static_cast<FakeWindow*>(subWindowOf(frame, "Form9")->widget());
 
         emit distance->evaluationFailed(engine::EvalStatus::Overflow);
-        QVERIFY(message->text().contains(QString::fromUtf8(engine::Describe(engine::EvalStatus::Overflow))));
+        QVERIFY(message->text().contains(
+            QString::fromUtf8(engine::Describe(engine::EvalStatus::Overflow))));
         QVERIFY(message->text().contains(QStringLiteral("Distance")));
 
         // Another window's success does not answer for this one.
@@ -475,7 +547,8 @@ private slots:
         QVERIFY(message->text().isEmpty());
 
         emit weight->evaluationFailed(engine::EvalStatus::DivideByZero);
-        QVERIFY(message->text().contains(QString::fromUtf8(engine::Describe(engine::EvalStatus::DivideByZero))));
+        QVERIFY(message->text().contains(
+            QString::fromUtf8(engine::Describe(engine::EvalStatus::DivideByZero))));
 
         // Closing another window leaves the message; closing the failed one ends it.
         QPointer<QWidget> closed = distance;
@@ -549,7 +622,8 @@ private slots:
             QTest::keyClick(&frame, Qt::Key_F1);
         } else if (way == QLatin1String("about")) {
             action(frame, "mfabout")->trigger();
-            QTest::mouseClick(frame.aboutForm()->findChild<QPushButton*>("butAboutHelpR"), Qt::LeftButton);
+            QTest::mouseClick(frame.aboutForm()->findChild<QPushButton*>("butAboutHelpR"),
+                              Qt::LeftButton);
         } else {
             action(frame, way)->trigger();
         }
@@ -584,12 +658,22 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("topic");
-        QTest::newRow("Distance") << "mf" << "mfdistance" << "topic202";
-        QTest::newRow("Difference Between Dates") << "mf" << "mfhowlong" << "topic202";
+        QTest::newRow("Distance") << "mf"
+                                  << "mfdistance"
+                                  << "topic202";
+        QTest::newRow("Difference Between Dates") << "mf"
+                                                  << "mfhowlong"
+                                                  << "topic202";
         // Items without a topic of their own show their menu's.
-        QTest::newRow("Area - Metric") << "mf" << "mfareametric" << "topic200";
-        QTest::newRow("Exit") << "mf" << "mfexit" << "topic200";
-        QTest::newRow("About") << "mhelp" << "mfabout" << "topic200";
+        QTest::newRow("Area - Metric") << "mf"
+                                       << "mfareametric"
+                                       << "topic200";
+        QTest::newRow("Exit") << "mf"
+                              << "mfexit"
+                              << "topic200";
+        QTest::newRow("About") << "mhelp"
+                               << "mfabout"
+                               << "topic200";
     }
 
     void f1OnAMenuItemShowsItsTopic()
@@ -637,12 +721,11 @@ private slots:
 
         QSet<QString> anchors;
         const QRegularExpression name(QStringLiteral("<a name=\"([^\"]+)\""));
-        for (auto it = name.globalMatch(html); it.hasNext();)
-            anchors.insert(it.next().captured(1));
-        const QStringList required = {"topic200", "topic202", "numbers", "prices", "keyboard", "area",
-                                      "areametric", "areastandard", "density", "distance", "energy",
-                                      "force", "liquid", "pressure", "speed", "temperature", "time",
-                                      "volume", "weight", "dates"};
+        for (auto it = name.globalMatch(html); it.hasNext();) anchors.insert(it.next().captured(1));
+        const QStringList required = {
+            "topic200",     "topic202",    "numbers",  "prices", "keyboard", "area",   "areametric",
+            "areastandard", "density",     "distance", "energy", "force",    "liquid", "pressure",
+            "speed",        "temperature", "time",     "volume", "weight",   "dates"};
         for (const QString& anchor : required)
             QVERIFY2(anchors.contains(anchor), qPrintable(anchor));
 

@@ -412,7 +412,8 @@ CategoryState categoryState(QWidget* window, const windows::WindowDescriptor& d)
     CategoryState s;
     const int n = int(d.table().size);
     s.value = child<QLineEdit>(window, QString::fromLatin1(d.names.valueBox))->text();
-    if (d.hasPrices()) s.price = child<QLineEdit>(window, QString::fromLatin1(d.names.priceBox))->text();
+    if (d.hasPrices())
+        s.price = child<QLineEdit>(window, QString::fromLatin1(d.names.priceBox))->text();
     for (int k = 1; k <= n; ++k) {
         auto* option = child<QRadioButton>(window, windows::indexedName(d.names.options, k));
         if (option->isChecked() && s.selected == 0) s.selected = k;

@@ -56,12 +56,16 @@ void type(QLineEdit* box, const QString& text)
             continue;
         }
         const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.mid(i, length),
+                            Qt::NoModifier);
         i += length - 1;
     }
 }
 
-QAction* markerOf(QLineEdit* box) { return box->findChild<QAction*>(QStringLiteral("ReadingMarker")); }
+QAction* markerOf(QLineEdit* box)
+{
+    return box->findChild<QAction*>(QStringLiteral("ReadingMarker"));
+}
 
 bool marked(QLineEdit* box)
 {
@@ -95,7 +99,8 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole_data()
     QTest::addColumn<QByteArray>("locale");
     for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
         for (const char* locale : kLocales)
-            QTest::addRow("%s %s", std::string(d.caption()).c_str(), locale) << d.id << QByteArray(locale);
+            QTest::addRow("%s %s", std::string(d.caption()).c_str(), locale)
+                << d.id << QByteArray(locale);
 }
 
 void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
@@ -106,18 +111,19 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
         const char* text;
         bool marked;
     } rows[] = {
-        {"1,5", true},  {"1.000,5", true}, {"1,000", true}, {"26.2 mi", true}, {"12abc", true},
-        {"abc", true},  {"-", true},       {"1e999", true}, {"&HZZ", true},    {"1.5", false},
-        {" 1 2 3", false}, {"1e3", false}, {"&HFF", false}, {"", false},
+        {"1,5", true},     {"1.000,5", true}, {"1,000", true}, {"26.2 mi", true}, {"12abc", true},
+        {"abc", true},     {"-", true},       {"1e999", true}, {"&HZZ", true},    {"1.5", false},
+        {" 1 2 3", false}, {"1e3", false},    {"&HFF", false}, {"", false},
     };
     const std::unique_ptr<QWidget> window = open(id, formatOf(locale.constData()));
     const windows::ControlNames& names = windows::findDescriptor(id)->names;
     auto* value = window->findChild<QLineEdit*>(QString::fromLatin1(names.valueBox));
-    auto* source = window->findChild<QLineEdit*>(indexedName(names.results, 1));  // option 1 is selected
+    auto* source =
+        window->findChild<QLineEdit*>(indexedName(names.results, 1));  // option 1 is selected
     QVERIFY(value && source);
-    const QList<QLineEdit*> results = window->findChildren<QLineEdit*>(
-        QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(QString::fromLatin1(names.results))
-                           + QStringLiteral("\\(\\d+\\)$")));
+    const QList<QLineEdit*> results = window->findChildren<QLineEdit*>(QRegularExpression(
+        QStringLiteral("^") + QRegularExpression::escape(QString::fromLatin1(names.results)) +
+        QStringLiteral("\\(\\d+\\)$")));
     QCOMPARE(results.size(), qsizetype(windows::findDescriptor(id)->table().size));
 
     for (const auto& row : rows) {
@@ -134,11 +140,14 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
             QVERIFY2(!anyStale, row.text);
         } else if (text == QStringLiteral("1e999")) {
             QCOMPARE(tip, kOverflow);
-            for (QLineEdit* result : results) QVERIFY2(windows::isStale(result), qPrintable(result->objectName()));
+            for (QLineEdit* result : results)
+                QVERIFY2(windows::isStale(result), qPrintable(result->objectName()));
         } else {
             // The source unit's own box shows the value read, as the engine writes it.
-            QVERIFY2(tip.startsWith(QStringLiteral("Read as ") + source->text() + QStringLiteral(".\n")),
-                     qPrintable(row.text + QStringLiteral(" gives ") + tip + QStringLiteral(" beside ") + source->text()));
+            QVERIFY2(
+                tip.startsWith(QStringLiteral("Read as ") + source->text() + QStringLiteral(".\n")),
+                qPrintable(row.text + QStringLiteral(" gives ") + tip + QStringLiteral(" beside ") +
+                           source->text()));
             QVERIFY2(!anyStale, row.text);
         }
     }
@@ -150,24 +159,43 @@ void TestReadingHint::wordsSayWhatWasLeftOutAndWhatToDo_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("toolTip");
     const auto row = [](const char* locale, const char* text, const char* tip) {
-        QTest::addRow("%s %s", locale, text) << QByteArray(locale) << QString::fromUtf8(text) << QString::fromUtf8(tip);
+        QTest::addRow("%s %s", locale, text)
+            << QByteArray(locale) << QString::fromUtf8(text) << QString::fromUtf8(tip);
     };
     row("C", "1,000", "Read as 1.\n“,000” was left out: digit groups are not read; type 1000.");
-    row("en_US", "1,5", "Read as 1.\n“,5” was left out: digit groups are not read; type the digits alone.");
-    row("de_DE", "1,5", "Read as 1.\n“,5” was left out: only a point separates decimals; type 1.5.");
-    row("de_DE", "1.000,5", "Read as 1.\n“,5” was left out: only a point separates decimals; type 1000.5.");
-    row("de_DE", "1,640419947", "Read as 1.\n“,640419947” was left out: only a point separates decimals; type 1.640419947.");
-    row("fr_FR", "1\u202f000,5", "Read as 1.\n“\u202f000,5” was left out: digit groups are not read; type 1000.5.");
-    row("ar_EG", "2\u066b5", "Read as 2.\n“\u066b5” was left out: only a point separates decimals; type 2.5.");
-    row("C", "26.2 mi", "Read as 26.2.\n“mi” was left out: type only the number and pick the unit below.");
-    row("de_DE", "26.2 mi", "Read as 26,2.\n“mi” was left out: type only the number and pick the unit below.");
-    row("C", "abc", "Read as 0.\n“abc” is not a number. The unit options come back when the box holds one.");
-    row("C", "12#", "Read as 12.\n“#” was left out: only digits, a sign, a point and an exponent are read.");
+    row("en_US", "1,5",
+        "Read as 1.\n“,5” was left out: digit groups are not read; type the digits alone.");
+    row("de_DE", "1,5",
+        "Read as 1.\n“,5” was left out: only a point separates decimals; type 1.5.");
+    row("de_DE", "1.000,5",
+        "Read as 1.\n“,5” was left out: only a point separates decimals; type 1000.5.");
+    row("de_DE", "1,640419947",
+        "Read as 1.\n“,640419947” was left out: only a point separates decimals; type "
+        "1.640419947.");
+    row("fr_FR", "1\u202f000,5",
+        "Read as 1.\n“\u202f000,5” was left out: digit groups are not read; type 1000.5.");
+    row("ar_EG", "2\u066b5",
+        "Read as 2.\n“\u066b5” was left out: only a point separates decimals; type 2.5.");
+    row("C", "26.2 mi",
+        "Read as 26.2.\n“mi” was left out: type only the number and pick the unit below.");
+    row("de_DE", "26.2 mi",
+        "Read as 26,2.\n“mi” was left out: type only the number and pick the unit below.");
+    row("C", "abc",
+        "Read as 0.\n“abc” is not a number. The unit options come back when the box holds one.");
+    row("C", "12#",
+        "Read as 12.\n“#” was left out: only digits, a sign, a point and an exponent are read.");
     row("C", "1E", "Read as 1.\n“E” was left out: type only the number and pick the unit below.");
-    row("C", "1\u200fx", "Read as 1.\n“\ufffdx” was left out: only digits, a sign, a point and an exponent are read.");
-    row("C", "5<b>x</b>", "Read as 5.\n“<b>x</b>” was left out: only digits, a sign, a point and an exponent are read.");
-    row("C", "7😀", "Read as 7.\n“😀” was left out: only digits, a sign, a point and an exponent are read.");
-    row("C", "1#####################", "Read as 1.\n“############…” was left out: only digits, a sign, a point and an exponent are read.");
+    row("C", "1\u200fx",
+        "Read as 1.\n“\ufffdx” was left out: only digits, a sign, a point and an exponent are "
+        "read.");
+    row("C", "5<b>x</b>",
+        "Read as 5.\n“<b>x</b>” was left out: only digits, a sign, a point and an exponent are "
+        "read.");
+    row("C", "7😀",
+        "Read as 7.\n“😀” was left out: only digits, a sign, a point and an exponent are read.");
+    row("C", "1#####################",
+        "Read as 1.\n“############…” was left out: only digits, a sign, a point and an exponent "
+        "are read.");
 }
 
 void TestReadingHint::wordsSayWhatWasLeftOutAndWhatToDo()
@@ -192,16 +220,23 @@ void TestReadingHint::priceBoxSaysHowItWasRead_data()
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<int>("freshLabels");  // labels the price routine wrote
     const auto row = [](const char* locale, const char* price, const char* tip, int fresh) {
-        QTest::addRow("%s %s", locale, price) << QByteArray(locale) << QString::fromUtf8(price)
-                                              << QString::fromUtf8(tip) << fresh;
+        QTest::addRow("%s %s", locale, price)
+            << QByteArray(locale) << QString::fromUtf8(price) << QString::fromUtf8(tip) << fresh;
     };
     row("C", "2", "", 11);
     row("C", "", "", 11);
-    row("de_DE", "1,5", "Read as 1.\n“,5” was left out: only a point separates decimals; type 1.5.", 11);
-    row("C", "1,5", "Read as 1.\n“,5” was left out: digit groups are not read; type the digits alone.", 11);
-    row("C", "abc", "Read as 0 when a unit is picked.\n“abc” is not a number; the prices wait for one.", 11);
-    row("C", "3 kg", "Read as 3 when a unit is picked.\n“kg” was left out: type only the price; the prices wait for a number.", 11);
-    row("C", "&HFF", "Read as 255 when a unit is picked.\nThe prices wait for a plainly written number.", 11);
+    row("de_DE", "1,5", "Read as 1.\n“,5” was left out: only a point separates decimals; type 1.5.",
+        11);
+    row("C", "1,5",
+        "Read as 1.\n“,5” was left out: digit groups are not read; type the digits alone.", 11);
+    row("C", "abc",
+        "Read as 0 when a unit is picked.\n“abc” is not a number; the prices wait for one.", 11);
+    row("C", "3 kg",
+        "Read as 3 when a unit is picked.\n“kg” was left out: type only the price; the prices wait "
+        "for a number.",
+        11);
+    row("C", "&HFF",
+        "Read as 255 when a unit is picked.\nThe prices wait for a plainly written number.", 11);
     // Label 11 divides by 5.399568035e-07 and leaves the double range.
     row("C", "1e302", "The number is too large to compute.", 10);
     row("C", "1e999", "The number is too large to compute.", 0);

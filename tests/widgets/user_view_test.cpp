@@ -23,7 +23,10 @@ using windows::WindowId;
 
 namespace {
 
-QString indexed(const char* base, int k) { return QString::fromLatin1(base) + u'(' + QString::number(k) + u')'; }
+QString indexed(const char* base, int k)
+{
+    return QString::fromLatin1(base) + u'(' + QString::number(k) + u')';
+}
 
 QStringList textsOf(QWidget& w, const char* base, int n)
 {
@@ -39,8 +42,7 @@ QSet<QKeySequence> keysOf(const QList<QAction*>& actions)
 {
     QSet<QKeySequence> keys;
     for (const QAction* action : actions)
-        for (const QKeySequence& key : action->shortcuts())
-            keys.insert(key);
+        for (const QKeySequence& key : action->shortcuts()) keys.insert(key);
     return keys;
 }
 
@@ -72,8 +74,7 @@ private slots:
         const auto id = static_cast<WindowId>(window);
         const windows::WindowDescriptor* d = nullptr;
         for (const windows::WindowDescriptor& each : windows::categoryDescriptors())
-            if (each.id == id)
-                d = &each;
+            if (each.id == id) d = &each;
         QVERIFY(d);
         const int n = int(d->table().size);
 
@@ -84,9 +85,10 @@ private slots:
         auto* value = w->findChild<QLineEdit*>(QString::fromLatin1(d->names.valueBox));
         QVERIFY(value);
         value->setText(QStringLiteral("7"));
-        QLineEdit* price = d->names.priceBox ? w->findChild<QLineEdit*>(QString::fromLatin1(d->names.priceBox)) : nullptr;
-        if (price)
-            price->setText(QStringLiteral("3"));
+        QLineEdit* price = d->names.priceBox
+                               ? w->findChild<QLineEdit*>(QString::fromLatin1(d->names.priceBox))
+                               : nullptr;
+        if (price) price->setText(QStringLiteral("3"));
         const QStringList results = textsOf(*w, d->names.results, n);
         QVERIFY(!results.contains(QStringLiteral("(missing)")));
         QCOMPARE(results.count(QString()), 0);
@@ -96,7 +98,8 @@ private slots:
         QCOMPARE(textsOf(*w, d->names.results, n), results);
         auto* message = frame.findChild<QLabel*>(QStringLiteral("EvaluationMessage"));
         QVERIFY(message);
-        QCOMPARE(message->text(), QStringLiteral("%1: The number is too large to compute.").arg(QString::fromUtf8(d->caption())));
+        QCOMPARE(message->text(), QStringLiteral("%1: The number is too large to compute.")
+                                      .arg(QString::fromUtf8(d->caption())));
         if (price) {
             price->setText(QStringLiteral("1e400"));
             QCOMPARE(textsOf(*w, d->names.priceLabels, n), prices);
@@ -131,12 +134,12 @@ private slots:
             QCOMPARE(f[k]->y(), f[0]->y());
             QCOMPARE(f[k + 3]->y(), f[3]->y());
             QCOMPARE(f[k + 3]->x(), f[k]->x());
-            if (k > 0)
-                QVERIFY(f[k]->x() >= f[k - 1]->geometry().right());
+            if (k > 0) QVERIFY(f[k]->x() >= f[k - 1]->geometry().right());
         }
         QVERIFY(f[3]->y() >= f[0]->geometry().bottom());
         for (int k = 7; k <= 9; ++k)
-            QVERIFY(!frame.findChild<QLineEdit*>(indexed(fields.toLatin1().constData(), k))->isVisible());
+            QVERIFY(!frame.findChild<QLineEdit*>(indexed(fields.toLatin1().constData(), k))
+                         ->isVisible());
     }
 
     // A child window's system menu keeps its own keys (Ctrl+F4 closes it)
@@ -153,8 +156,9 @@ private slots:
         QVERIFY(expected.contains(QKeySequence(Qt::CTRL | Qt::Key_F4)));
         QList<QAction*> frameCommands;
         for (QMenu* menu : frame.findChildren<QMenu*>())
-            if (menu->objectName() == QLatin1String("mf") || menu->objectName() == QLatin1String("mwindow")
-                || menu->objectName() == QLatin1String("mhelp"))
+            if (menu->objectName() == QLatin1String("mf") ||
+                menu->objectName() == QLatin1String("mwindow") ||
+                menu->objectName() == QLatin1String("mhelp"))
                 frameCommands << menu->actions();
         const QSet<QKeySequence> frameKeys = keysOf(frameCommands);
         QVERIFY(frameKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_D)));
@@ -201,9 +205,9 @@ private slots:
         QVERIFY(about->rect().contains(ok->geometry()));
         QVERIFY(ok->width() > 20 && ok->height() > 10);
         for (const QWidget* other : about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other == ok || !other->isVisible() || other->objectName().isEmpty())
-                continue;
-            QVERIFY2(!other->geometry().intersects(ok->geometry()), qPrintable(other->objectName()));
+            if (other == ok || !other->isVisible() || other->objectName().isEmpty()) continue;
+            QVERIFY2(!other->geometry().intersects(ok->geometry()),
+                     qPrintable(other->objectName()));
         }
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!about->isVisible());
