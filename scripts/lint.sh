@@ -58,7 +58,7 @@ if $run_tidy; then
     fi
     # The fuzz targets build only with clang's fuzzer flags; their code needs none.
     compiled=()
-    for file in $(sources | grep '\.cpp$' | grep -v '^fuzz/'); do
+    for file in $(sources | grep '\.cpp$' | grep -Ev '^(fuzz|tests|bench|tools)/'); do
         grep -q "\"file\": \"$PWD/$file\"" build/compile_commands.json && compiled+=("$file")
     done
     printf '%s\n' "${compiled[@]}" |

@@ -240,11 +240,11 @@ void AreaDimensionsWindow::layOut()
     m_shape->setGeometry(rect(kFrameLeft, 240, frameWidth, 1005));
     m_heading->setGeometry(rect(kFieldLefts[0], kHeadingTop,
                                 frameWidth + kFrameLeft - kFieldLefts[0], kHeadingHeight));
-    const int inputLabelTops[] = {570, 930};
-    for (std::size_t row = 0; row < m_inputLabels.size(); ++row)
-        m_inputLabels[row]->setGeometry(rect(kInputLabelLeft, inputLabelTops[row],
-                                             kFieldLefts[0] - kInputLabelLeft - 30,
-                                             kInputLabelHeight));
+    const std::array<int, 2> inputLabelTops{570, 930};
+    for (std::size_t row = 0; row < inputLabelTops.size(); ++row)
+        m_inputLabels.at(row)->setGeometry(rect(kInputLabelLeft, inputLabelTops.at(row),
+                                                kFieldLefts[0] - kInputLabelLeft - 30,
+                                                kInputLabelHeight));
     for (int k = 1; k <= engine::kDimensionFields; ++k)
         m_boxes[std::size_t(k - 1)]->setGeometry(
             rect(kFieldLefts[(k - 1) % 3], k <= 3 ? 540 : 900, kFieldWidth, kBoxHeight));
