@@ -50,7 +50,7 @@ public:
     char operator[](std::size_t i) const { return m_data[i]; }
 
 private:
-    char m_data[N];
+    char m_data[N]{};
     std::size_t m_size = 0;
 };
 
