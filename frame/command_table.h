@@ -19,29 +19,32 @@ inline constexpr int kHelpWindowMenu = 203;  // the Window menu and copying
 
 // One window command: the File menu item and the toolbar button that open the
 // same window, in the order both show them. The menu caption carries the "&"
-// of its accelerator; without it, it is the toolbar text (see toolbarText).
+// of its accelerator; without it, it is the toolbar text (see toolbarText),
+// unless the button has a text of its own.
 struct WindowCommand {
     windows::WindowId window;
-    const char* menuName;          // "mfdistance"
-    const char* toolbarKey;        // "butdistance"
-    const char* menuCaption;       // "&Distance"
-    QKeyCombination shortcut;      // Ctrl+D
-    int helpTopic;                 // kNoHelpTopic: the File menu's topic
-    const char* icon;              // picture in the icon resources
-    bool separatorBefore = false;  // a separator line precedes it in menu and toolbar
+    const char* menuName;              // "mfdistance"
+    const char* toolbarKey;            // "butdistance"
+    const char* menuCaption;           // "&Distance"
+    const char* buttonText = nullptr;  // where it differs from the caption
+    QKeyCombination shortcut;          // Ctrl+D
+    int helpTopic;                     // kNoHelpTopic: the File menu's topic
+    const char* icon;                  // picture in the icon resources
+    bool separatorBefore = false;      // a separator line precedes it in menu and toolbar
 };
 
 // The button's text and tool tip, and the title of the window it opens: the
 // menu caption without its accelerator ("Distance").
 inline QString toolbarText(const WindowCommand& command)
 {
+    if (command.buttonText) return QString::fromLatin1(command.buttonText);
     return windows::withoutAccelerator(QString::fromLatin1(command.menuCaption));
 }
 
 using windows::WindowId;
 
-// The Energy item reads "&Energy": the caption "&Enery" it was once given is
-// a misspelling, and the toolbar button always said "Energy".
+// The Energy item's caption is "&Enery", as the program has always shown it;
+// its toolbar button and its window say "Energy".
 inline constexpr std::array<WindowCommand, windows::kWindowCount> kWindowCommands{{
     {.window = WindowId::Area,
      .menuName = "mfareadistance",
@@ -81,7 +84,8 @@ inline constexpr std::array<WindowCommand, windows::kWindowCount> kWindowCommand
     {.window = WindowId::Energy,
      .menuName = "mfenergy",
      .toolbarKey = "butenergy",
-     .menuCaption = "&Energy",
+     .menuCaption = "&Enery",
+     .buttonText = "Energy",
      .shortcut = Qt::CTRL | Qt::Key_E,
      .helpTopic = kNoHelpTopic,
      .icon = "energy"},

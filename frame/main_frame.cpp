@@ -102,6 +102,7 @@ MainFrame::~MainFrame()
 {
     // The child windows die after this frame's members; they must not report
     // their end to a frame that is half gone.
+    m_windowMenu->stopWatching();
     for (const QPointer<QMdiSubWindow>& sub : m_windows) {
         if (sub && sub->widget()) sub->widget()->disconnect(this);
     }

@@ -80,10 +80,12 @@ private:
     QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
-    QPointer<const windows::ChildWindow> m_failedWindow;  // whose failure the status bar shows
-    std::optional<QPoint> m_lastCascaded;                 // the corner given to the last new window
+    // Held as plain objects: they are only compared, also from a window's
+    // destroyed signal, when it is no longer a ChildWindow.
+    QPointer<const QObject> m_failedWindow;  // whose failure the status bar shows
+    std::optional<QPoint> m_lastCascaded;    // the corner given to the last new window
     QLabel* m_readingHint = nullptr;
-    QPointer<const windows::ChildWindow> m_hintWindow;  // whose reading hint the status bar shows
+    QPointer<const QObject> m_hintWindow;  // whose reading hint the status bar shows
 };
 
 }  // namespace frame

@@ -97,8 +97,17 @@ void WindowMenu::rebuildWindowList()
     }
 }
 
+void WindowMenu::stopWatching()
+{
+    if (!m_area) return;
+    m_area->viewport()->removeEventFilter(this);
+    disconnect(m_area, nullptr, this, nullptr);
+    m_area = nullptr;
+}
+
 bool WindowMenu::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!m_area) return QMenu::eventFilter(watched, event);
     // Sub-windows are the viewport's children; each is watched for being
     // shown and hidden, which closing it does before it goes.
     if (watched == m_area->viewport()) {

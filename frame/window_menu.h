@@ -21,6 +21,11 @@ public:
     // Ctrl+Shift+Tab.
     QList<QKeySequence> shortcuts() const;
 
+    // Stops following the area's windows. The frame calls it before it goes:
+    // the area's viewport and sub-windows send their last events from their
+    // destructors, after the area's own part is gone.
+    void stopWatching();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -106,6 +106,8 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
     m_boxes.front()->setFocus();
 }
 
+AreaDimensionsWindow::~AreaDimensionsWindow() { detachControls(); }
+
 void AreaDimensionsWindow::createInputs()
 {
     m_heading = new QLabel(QString::fromLatin1(m_d.heading), this);

@@ -44,6 +44,7 @@ class AreaDimensionsWindow : public ChildWindow {
 public:
     AreaDimensionsWindow(const AreaDimensionsDescriptor& descriptor,
                          const engine::NumberFormat& format, QWidget* parent = nullptr);
+    ~AreaDimensionsWindow() override;
 
     // The client size (the window less title bar and borders),
     // widened where the fonts need more room.

@@ -49,6 +49,8 @@ CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor,
     report(onOptionClicked());
 }
 
+CategoryWindow::~CategoryWindow() { detachControls(); }
+
 void CategoryWindow::createTopLine()
 {
     const ControlNames& names = m_descriptor.names;

@@ -38,6 +38,7 @@ class CategoryWindow : public ChildWindow, private engine::EvalSink, private eng
 public:
     CategoryWindow(const WindowDescriptor& descriptor, const engine::NumberFormat& format,
                    QWidget* parent = nullptr);
+    ~CategoryWindow() override;
 
     const WindowDescriptor& descriptor() const { return m_descriptor; }
 

@@ -13,4 +13,10 @@ void ChildWindow::report(engine::EvalStatus status)
     else emit evaluationFailed(status);
 }
 
+void ChildWindow::detachControls()
+{
+    const QList<QObject*> controls = findChildren<QObject*>();
+    for (QObject* control : controls) control->disconnect(this);
+}
+
 }  // namespace windows

@@ -45,6 +45,11 @@ protected:
     // Keeps a handler's status and tells the frame of it.
     void report(engine::EvalStatus status);
     void setPreferredPlaceTwips(QPoint place) { m_preferredPlace = place; }
+    // Cuts every connection from the window's controls to the window itself.
+    // A derived window's destructor calls it first: QWidget's destructor moves
+    // the focus away from a box, and the box's focus-out signals would reach
+    // handlers of a derived part that is already gone.
+    void detachControls();
 
 private:
     engine::EvalStatus m_lastStatus = engine::EvalStatus::Ok;

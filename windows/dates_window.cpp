@@ -88,6 +88,8 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     resize(sizeHint());
 }
 
+DatesWindow::~DatesWindow() { detachControls(); }
+
 QSize DatesWindow::sizeHint() const
 {
     return {twipsToPixels(kWidthTwips - kNonClientWidthTwips, logicalDpiX()),

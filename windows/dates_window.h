@@ -17,6 +17,7 @@ class DatesWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit DatesWindow(const engine::NumberFormat& format, QWidget* parent = nullptr);
+    ~DatesWindow() override;
 
     QSize sizeHint() const override;
 
