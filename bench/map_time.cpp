@@ -12,7 +12,7 @@
 #include <X11/Xlib.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): kill() is POSIX, not in <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -22,5 +22,5 @@ int main(int argc, char* argv[])
     window.setGeometry(0, 0, screen->geometry().width() - qRound(500 * pixelsPerTwip),
                        screen->geometry().height() - qRound(1500 * pixelsPerTwip));
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }
