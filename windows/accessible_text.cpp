@@ -138,9 +138,9 @@ void* AccessibleLineEdit::interface_cast(QAccessible::InterfaceType type)
 QString AccessibleLineEdit::text(QAccessible::Text type) const
 {
     if (type == QAccessible::Value) return shownText();
-    QString text = QAccessibleWidget::text(type);
-    if (text.isEmpty() && type == QAccessible::Description) text = box()->placeholderText();
-    return text;
+    QString result = QAccessibleWidget::text(type);
+    if (result.isEmpty() && type == QAccessible::Description) result = box()->placeholderText();
+    return result;
 }
 
 void AccessibleLineEdit::setText(QAccessible::Text type, const QString& text)
@@ -209,12 +209,12 @@ void AccessibleLineEdit::setCursorPosition(int position) { box()->setCursorPosit
 
 QString AccessibleLineEdit::text(int startOffset, int endOffset) const
 {
-    const QString text = shownText();
-    const int length = static_cast<int>(text.size());
+    const QString shown = shownText();
+    const int length = static_cast<int>(shown.size());
     startOffset = std::clamp(startOffset, 0, length);
     // -1 asks for the text up to its end.
     endOffset = endOffset < 0 ? length : std::clamp(endOffset, startOffset, length);
-    return text.mid(startOffset, endOffset - startOffset);
+    return shown.mid(startOffset, endOffset - startOffset);
 }
 
 QString AccessibleLineEdit::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
@@ -241,16 +241,16 @@ int AccessibleLineEdit::characterCount() const { return static_cast<int>(shownTe
 // box's scrolling is taken into account.
 QRect AccessibleLineEdit::characterRect(int offset) const
 {
-    const QString text = shownText();
-    const int length = static_cast<int>(text.size());
+    const QString shown = shownText();
+    const int length = static_cast<int>(shown.size());
     if (offset < 0 || offset > length) return {};
     const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QFontMetrics metrics(box()->font());
     const int caretPosition = std::clamp(box()->cursorPosition(), 0, length);
-    const int x = caret.x() + metrics.horizontalAdvance(text.left(offset)) -
-                  metrics.horizontalAdvance(text.left(caretPosition));
+    const int x = caret.x() + metrics.horizontalAdvance(shown.left(offset)) -
+                  metrics.horizontalAdvance(shown.left(caretPosition));
     // The place after the last character is as wide as a blank.
-    const QString character = offset < length ? text.mid(offset, 1) : QStringLiteral(" ");
+    const QString character = offset < length ? shown.mid(offset, 1) : QStringLiteral(" ");
     const QRect local(x, caret.y(), metrics.horizontalAdvance(character), caret.height());
     return QRect(box()->mapToGlobal(local.topLeft()), local.size());
 }
