@@ -5,6 +5,7 @@
 
 #include "frame/main_frame.h"
 #include "tabrix/version.h"
+#include "windows/accessible_text.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ int main(int argc, char* argv[])
     // Ties the running program to its menu entry, for its icon and name in
     // task bars and docks.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabrix.Tabrix"));
+    windows::installAccessibility();  // after the application, whose factory it overrides
     frame::MainFrame frame;
     frame.show();
     return QApplication::exec();

@@ -229,6 +229,10 @@ QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
 
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);  // reopening must start afresh
+    // Tab goes round the window's controls; a stop on the frame itself, which
+    // passes the focus straight on, is announced by a screen reader as a
+    // control of its own. A click on the frame still activates the window.
+    sub->setFocusPolicy(Qt::ClickFocus);
     sub->setWindowIcon(frameIcon(command.icon));
     if (window->windowTitle().isEmpty()) sub->setWindowTitle(toolbarText(command));
     if (size.isValid()) {

@@ -13,6 +13,7 @@
 #include "windows/reading_hint.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
+#include "windows/spoken_names.h"
 #include "windows/table_copy.h"
 
 namespace windows {
@@ -129,7 +130,8 @@ void AreaDimensionsWindow::createInputs()
             field->setSelectionOnVisit(m_d.fieldSelection);
             field->setMaxLength(kValueMaxLength);
             box = field;
-            const QString unit = fromUtf8(m_table.fieldUnits[std::size_t((k - 1) % 3)]);
+            // "Length in kilometres": the name wins over the row's label.
+            const QString unit = spokenSymbol(m_table.fieldUnits[std::size_t((k - 1) % 3)]);
             box->setAccessibleName(
                 (k <= 3 ? QStringLiteral("Length in ") : QStringLiteral("Width in ")) + unit);
             if (k == 1) lengthLabel->setBuddy(box);
@@ -160,6 +162,7 @@ void AreaDimensionsWindow::createResults()
         const QString caption = fromUtf8(m_table.resultCaptions[std::size_t(k - 1)]);
         auto* label = new QLabel(caption, this);
         label->setObjectName(indexedName(labelBase.constData(), k));
+        label->setAccessibleName(spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
         m_rowLabels.push_back(label);
 
         // A result box computes the results anew each time the user comes to
@@ -169,7 +172,8 @@ void AreaDimensionsWindow::createResults()
         connect(result, &SelectingLineEdit::visited, this, [this] { report(compute()); });
         result->setObjectName(indexedName(boxBase.constData(), k));
         makeResultBox(*result);
-        result->setAccessibleName(QStringLiteral("Area in ") + caption);
+        result->setAccessibleName(QStringLiteral("Area in ") +
+                                  spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
         m_results.push_back(result);
     }
 }

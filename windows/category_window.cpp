@@ -11,6 +11,7 @@
 #include "windows/reading_hint.h"
 #include "windows/result_box.h"
 #include "windows/selecting_line_edit.h"
+#include "windows/spoken_names.h"
 #include "windows/table_copy.h"
 #include "windows/twips.h"
 
@@ -63,7 +64,7 @@ void CategoryWindow::createTopLine()
 
     m_captionLabel = new QLabel(QStringLiteral("?"), this);
     m_captionLabel->setObjectName(QString::fromLatin1(names.captionLabel));
-    m_captionLabel->setAccessibleName(QStringLiteral("Selected unit"));
+    m_captionLabel->setAccessibleName(QStringLiteral("Selected unit"));  // until the first echo
 
     if (!m_descriptor.hasPrices()) return;
     m_priceHeading = createLabel(QStringLiteral("Price per Unit"), names.priceHeading);
@@ -100,12 +101,12 @@ void CategoryWindow::createRows()
         // Siblings in one frame: Qt keeps exactly one of them checked.
         auto* option = new QRadioButton(caption, m_frame);
         option->setObjectName(indexedName(names.options, k));
-        option->setAccessibleName(withoutAccelerator(caption));
+        option->setAccessibleName(spokenUnit(unit.caption));
         option->setChecked(k == 1);
         m_options.push_back(option);
     }
     for (int k = 1; k <= unitCount(); ++k) {
-        const QString unitName = withoutAccelerator(fromUtf8(m_table.Unit(k).caption));
+        const QString unitName = spokenUnit(m_table.Unit(k).caption);
 
         // No maximum length: setText would cut a 22-character result short.
         auto* result = new SelectingLineEdit(QStringLiteral("0"), this);
@@ -116,16 +117,17 @@ void CategoryWindow::createRows()
 
         auto* abbreviation = new QLabel(fromUtf8(m_table.Unit(k).abbreviation), this);
         abbreviation->setObjectName(indexedName(names.abbreviations, k));
+        abbreviation->setAccessibleName(unitName);  // "degrees Fahrenheit", not "*F"
         m_abbreviations.push_back(abbreviation);
 
         if (!m_descriptor.hasPrices()) continue;
         auto* price = new QLabel(this);
         price->setObjectName(indexedName(names.priceLabels, k));
-        price->setAccessibleName(QStringLiteral("Price per ") + unitName);
-        // Selectable to be copied, but not a stop of the Tab key: a click
-        // gives it the focus, then the keys select.
+        price->setAccessibleName(priceName(k));
+        // A stop of the Tab key after its result box, so that a price can be
+        // heard and selected from the keyboard as well as copied.
         price->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        price->setFocusPolicy(Qt::ClickFocus);
+        price->setFocusPolicy(Qt::StrongFocus);
         m_priceLabels.push_back(price);
     }
 }
@@ -253,10 +255,13 @@ void CategoryWindow::publishReading(const HintMarker* latest)
 void CategoryWindow::Echo(std::string_view abbreviation)
 {
     const QString text = fromUtf8(abbreviation);
-    if (text == m_captionLabel->text()) return;  // every keystroke echoes the same unit
-    m_captionLabel->setText(text);
-    // The label's accessible name hides its text from a screen reader.
-    m_captionLabel->setAccessibleDescription(text);
+    // Every keystroke echoes the same unit; and units can share an
+    // abbreviation (three "BTU"), so the name is compared on its own.
+    if (text != m_captionLabel->text()) m_captionLabel->setText(text);
+    // The name replaces the text for a screen reader, so it says the unit in words.
+    const QString name =
+        QStringLiteral("Selected unit, ") + spokenUnit(m_table.Unit(selectedUnit()).caption);
+    if (name != m_captionLabel->accessibleName()) m_captionLabel->setAccessibleName(name);
 }
 
 void CategoryWindow::Result(int target, std::string_view text)
@@ -273,8 +278,7 @@ void CategoryWindow::Price(int target, std::string_view text)
 {
     QLabel* label = m_priceLabels[static_cast<std::size_t>(target - 1)];
     label->setText(fromUtf8(text));
-    // The label's accessible name hides its text from a screen reader.
-    label->setAccessibleDescription(label->text());
+    label->setAccessibleName(priceName(target));
     m_pricesWritten = target;
 }
 
@@ -282,9 +286,20 @@ void CategoryWindow::Price(int target, std::string_view text)
 void CategoryWindow::updateSourceNames(int unit)
 {
     if (unit == 0) return;
-    const QString unitName = withoutAccelerator(fromUtf8(m_table.Unit(unit).caption));
+    const QString unitName = spokenUnit(m_table.Unit(unit).caption);
     m_valueBox->setAccessibleName(QStringLiteral("Enter a Value in ") + unitName);
     if (m_priceBox) m_priceBox->setAccessibleName(QStringLiteral("Price per Unit in ") + unitName);
+}
+
+// The name replaces the text for a screen reader: "Price per Kilometers, $1.24".
+QString CategoryWindow::priceName(int unit) const
+{
+    QString name = QStringLiteral("Price per ") + spokenUnit(m_table.Unit(unit).caption);
+    if (!m_priceLabels.empty() && unit <= static_cast<int>(m_priceLabels.size())) {
+        const QString& shown = m_priceLabels[static_cast<std::size_t>(unit - 1)]->text();
+        if (!shown.isEmpty()) name += QStringLiteral(", ") + shown;
+    }
+    return name;
 }
 
 void CategoryWindow::placeControl(QWidget* control, const QRect& twips)

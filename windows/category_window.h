@@ -77,6 +77,7 @@ private:
     TwipsGrid fittedGrid(const Widths& widths) const;
     void layOut();
     void updateSourceNames(int unit);
+    QString priceName(int unit) const;
 
     engine::EvalStatus onOptionClicked();
     engine::EvalStatus onValueChanged();

@@ -19,6 +19,7 @@
 #include "frame/help_viewer.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
+#include "windows/spoken_names.h"
 #include "windows/window_factory.h"
 
 using windows::WindowId;
@@ -147,9 +148,7 @@ void TestAccessibility::categoryNamesSayUnitAndRole()
     const windows::WindowDescriptor& d = *windows::findDescriptor(id);
     std::unique_ptr<QWidget> window(windows::createWindow(id, kPointFormat));
     const engine::UnitTable& table = d.table();
-    const auto unitName = [&](int k) {
-        return windows::withoutAccelerator(windows::fromUtf8(table.Unit(k).caption));
-    };
+    const auto unitName = [&](int k) { return windows::spokenUnit(table.Unit(k).caption); };
 
     for (int k = 1; k <= static_cast<int>(table.size); ++k) {
         auto* option = window->findChild<QRadioButton*>(windows::indexedName(d.names.options, k));
@@ -160,7 +159,8 @@ void TestAccessibility::categoryNamesSayUnitAndRole()
         if (!d.hasPrices()) continue;
         auto* price = window->findChild<QLabel*>(windows::indexedName(d.names.priceLabels, k));
         QVERIFY(price);
-        QCOMPARE(price->accessibleName(), QStringLiteral("Price per ") + unitName(k));
+        QCOMPARE(price->accessibleName(),
+                 QStringLiteral("Price per ") + unitName(k) + QStringLiteral(", $0.00"));
     }
 
     auto* value = window->findChild<QLineEdit*>(QString::fromLatin1(d.names.valueBox));
@@ -177,7 +177,8 @@ void TestAccessibility::categoryNamesSayUnitAndRole()
 }
 
 // A label's accessible name replaces its text for a screen reader, so a named
-// label carries what it shows in its description, kept current.
+// label says what it shows, kept current: a price and the caption label in
+// their names, the date labels in their descriptions.
 void TestAccessibility::labelsKeepTheirTextForTheReader()
 {
     std::unique_ptr<QWidget> liquid(windows::createWindow(WindowId::Liquid, kPointFormat));
@@ -188,12 +189,13 @@ void TestAccessibility::labelsKeepTheirTextForTheReader()
         ->setText(QStringLiteral("2"));
     auto* price = liquid->findChild<QLabel*>(windows::indexedName(d.names.priceLabels, 2));
     QVERIFY(price && !price->text().isEmpty());
-    QCOMPARE(price->accessibleDescription(), price->text());
+    QVERIFY(price->accessibleName().endsWith(QStringLiteral(", ") + price->text()));
     liquid->findChild<QRadioButton*>(windows::indexedName(d.names.options, 3))->click();
     auto* caption = liquid->findChild<QLabel*>(QString::fromLatin1(d.names.captionLabel));
     QVERIFY(caption);
     QCOMPARE(caption->text(), windows::fromUtf8(d.table().Unit(3).abbreviation));
-    QCOMPARE(caption->accessibleDescription(), caption->text());
+    QCOMPARE(caption->accessibleName(),
+             QStringLiteral("Selected unit, ") + windows::spokenUnit(d.table().Unit(3).caption));
 
     std::unique_ptr<QWidget> dates(windows::createWindow(WindowId::Dates, kPointFormat));
     auto* second = dates->findChild<QCalendarWidget*>(QStringLiteral("MonthView2"));

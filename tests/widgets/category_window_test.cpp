@@ -525,13 +525,15 @@ void TestCategoryWindow::accessibleNames()
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     QCOMPARE(c.options[0]->accessibleName(), QStringLiteral("Millimeters"));
-    QCOMPARE(c.options[10]->accessibleName(), QStringLiteral("Miles (Naut)"));
+    QCOMPARE(c.options[10]->accessibleName(), QStringLiteral("Nautical Miles"));
     QCOMPARE(c.results[9]->accessibleName(), QStringLiteral("Value in Miles"));
-    QCOMPARE(c.prices[8]->accessibleName(), QStringLiteral("Price per Kilometers"));
+    QCOMPARE(c.prices[8]->accessibleName(), QStringLiteral("Price per Kilometers, $0.00"));
     QCOMPARE(c.value->accessibleName(), QStringLiteral("Enter a Value in Millimeters"));
     c.options[9]->click();
     QCOMPARE(c.value->accessibleName(), QStringLiteral("Enter a Value in Miles"));
     QCOMPARE(c.price->accessibleName(), QStringLiteral("Price per Unit in Miles"));
+    c.price->setText(QStringLiteral("2"));
+    QCOMPARE(c.prices[10]->accessibleName(), QStringLiteral("Price per Nautical Miles, $2.30"));
 }
 
 void TestCategoryWindow::nothingIsClipped_data()

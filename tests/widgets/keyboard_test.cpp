@@ -2,6 +2,7 @@
 // types, accelerators pick units and press buttons, Tab reaches every box in
 // order and comes back round, and result boxes copy with Ctrl+C or their menu.
 
+#include <algorithm>
 #include <memory>
 
 #include <QAbstractButton>
@@ -110,6 +111,20 @@ QList<QWidget*> tabRound(int limit = 200)
     return {};
 }
 
+// As tabRound, backwards with Shift+Tab.
+QList<QWidget*> backTabRound(int limit = 200)
+{
+    QWidget* start = focused();
+    QList<QWidget*> visited{start};
+    for (int i = 0; i < limit; ++i) {
+        press(QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab));
+        if (focused() == start) return visited;
+        if (!focused()) return {};
+        visited.append(focused());
+    }
+    return {};
+}
+
 QStringList texts(const QList<QLineEdit*>& boxes)
 {
     QStringList list;
@@ -173,6 +188,7 @@ private slots:
     void dimensionsWindowByKeyboard();
     void datesWindowByKeyboard();
     void frameByKeyboard();
+    void tabStaysInsideAChildWindow();
 };
 
 void TestKeyboard::categoryWindowByKeyboard_data()
@@ -221,13 +237,17 @@ void TestKeyboard::categoryWindowByKeyboard()
     }
 
     // Tab from the value box: the price box, the unit options as one stop,
-    // every result box in row order, the Area window's buttons, and round.
+    // every result box in row order with its price after it, the Area
+    // window's buttons, and round.
     value->setFocus(Qt::TabFocusReason);
     const QList<QWidget*> round = tabRound();
     QList<QWidget*> expected{value};
     if (d.hasPrices()) expected.append(find(QString::fromLatin1(d.names.priceBox)));
-    expected.append(options[0]);  // the checked one; arrows move among them
-    for (QLineEdit* result : results) expected.append(result);
+    expected.append(options[0]);        // the checked one; arrows move among them
+    for (int k = 1; k <= units; ++k) {  // each result box, then its price
+        expected.append(results[k - 1]);
+        if (d.hasPrices()) expected.append(find(windows::indexedName(d.names.priceLabels, k)));
+    }
     if (id == WindowId::Area)
         expected << find(QStringLiteral("CmdR1")) << find(QStringLiteral("CmdR2"));
     QCOMPARE(round, expected);
@@ -408,6 +428,39 @@ void TestKeyboard::frameByKeyboard()
     QCOMPARE(focused(), about->findChild<QPushButton*>(QStringLiteral("butAboutOKR")));
     QTest::keyClick(focused(), Qt::Key_Return);
     QVERIFY(!about->isVisible());
+}
+
+// Inside the frame, Tab and Shift+Tab go round the controls of the active
+// window, as they do in the window alone, and never stop on its frame.
+void TestKeyboard::tabStaysInsideAChildWindow()
+{
+    frame::MainFrame frame;
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    frame.showWindow(WindowId::Distance);
+    QMdiSubWindow* sub = frame.findChild<QMdiArea*>()->activeSubWindow();
+    QVERIFY(sub && sub->widget());
+    const windows::WindowDescriptor& d = *windows::findDescriptor(WindowId::Distance);
+    auto* value = sub->widget()->findChild<QLineEdit*>(QString::fromLatin1(d.names.valueBox));
+    QTRY_COMPARE(focused(), value);
+
+    // Every widget that takes the focus on the way, also for an instant: a
+    // screen reader announces each one.
+    QList<QWidget*> focusedOnTheWay;
+    const QMetaObject::Connection watch =
+        connect(qApp, &QApplication::focusChanged, this,
+                [&](QWidget*, QWidget* now) { focusedOnTheWay.append(now); });
+    const QList<QWidget*> forward = tabRound();
+    QList<QWidget*> backward = backTabRound();
+    disconnect(watch);
+    QVERIFY(forward.size() > 2);
+    QCOMPARE(backward.size(), forward.size());
+    std::reverse(backward.begin() + 1, backward.end());
+    QCOMPARE(backward, forward);
+    for (QWidget* w : focusedOnTheWay)
+        QVERIFY2(w && sub->widget()->isAncestorOf(w),
+                 w ? w->metaObject()->className() : "no widget");
 }
 
 QTEST_MAIN(TestKeyboard)
