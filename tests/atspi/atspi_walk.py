@@ -54,6 +54,7 @@ SKIPPED_ROLES = {
 }
 
 failures = []
+calls = {"count": 0, "slowest_ms": 0.0, "boxes": 0}
 
 
 def fail(message, text_interface=False):
@@ -67,6 +68,8 @@ class Hang(Exception):
 
 def report_and_exit():
     text_only = sum(1 for f in failures if f.startswith("[text]"))
+    print(f"\n{calls['boxes']} text boxes, {calls['count']} timed text calls, "
+          f"slowest {calls['slowest_ms']:.1f} ms")
     print(f"\n{len(failures)} failures, {text_only} of them in the line edits' text interface")
     sys.stdout.flush()
     os._exit(1 if failures else 0)
@@ -107,6 +110,8 @@ def timed(what, call, *args, text_interface=True):
             raise Hang(f"{what}: no answer within {elapsed:.0f} ms (the program hangs)")
         raise
     elapsed = (time.monotonic() - start) * 1000
+    calls["count"] += 1
+    calls["slowest_ms"] = max(calls["slowest_ms"], elapsed)
     if elapsed > CALL_LIMIT_MS:
         fail(f"{what} took {elapsed:.0f} ms", text_interface=text_interface)
     return result
@@ -232,6 +237,7 @@ def check_attribute_run(title, box):
 
 
 def check_boundaries(title, box, offsets=None, text_interface=True):
+    calls["boxes"] += 1
     text = box.queryText()
     whole = text.getText(0, -1)
     length = text.characterCount
