@@ -3,11 +3,8 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QDate>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QSpinBox>
-#include <QToolButton>
 
 #include "engine/civil_date.h"
 #include "windows/announcer.h"

@@ -148,6 +148,12 @@ void TestScreenReader::datesWindowTellsMovesAndPicks()
     QCOMPARE(window.lastAnnouncement(), date3->text());
     QVERIFY(date3->text().startsWith(QStringLiteral("The difference between your ")));
 
+    // The month buttons turn the page and leave the pick: the page is told.
+    auto* next = first->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth"));
+    QVERIFY(next);
+    next->click();
+    QCOMPARE(window.lastAnnouncement(), QStringLiteral("January 2027"));
+
     // The labels are heard as what they show.
     for (const char* name : {"Label1", "Label2", "Date3"}) {
         auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
