@@ -1,5 +1,7 @@
 #include "frame/help_viewer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QKeyEvent>
 #include <QTextBrowser>
@@ -10,8 +12,29 @@
 
 namespace frame {
 
+namespace {
+
+// A plain widget is a filler to assistive technology even as a window of its
+// own; a reader then neither names it on arrival nor lists it with the
+// program's windows.
+QAccessibleInterface* helpViewerAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(HelpViewer::staticMetaObject.className()))
+        if (auto* viewer = qobject_cast<HelpViewer*>(object))
+            return new QAccessibleWidget(viewer, QAccessible::Window);
+    return nullptr;
+}
+
+}  // namespace
+
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(helpViewerAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(tr("Tabrix Help"));
 
@@ -24,6 +47,9 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setAccessibleName(tr("Help topic"));
+    // A caret that the arrow keys move, so a reader reads by line and by word.
+    m_browser->setTextInteractionFlags(m_browser->textInteractionFlags() |
+                                       Qt::TextSelectableByKeyboard);
 
     QAction* back = toolBar->addAction(tr("&Back"), m_browser, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("helpback"));
@@ -37,6 +63,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
         if (!m_contents.isEmpty()) showTopic(m_contents, kHelpContents);
     });
     contents->setObjectName(QStringLiteral("helpcontents"));
+    // A toolbar keeps its buttons out of the Tab order; a keyboard user
+    // needs them in it.
+    for (QAction* action : {back, forward, contents})
+        toolBar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 

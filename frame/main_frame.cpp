@@ -23,6 +23,7 @@
 #include "frame/screen_geometry.h"
 #include "frame/window_menu.h"
 #include "frame/work_area.h"
+#include "windows/announcer.h"
 #include "windows/reading_hint.h"
 #include "windows/twips.h"
 #include "windows/window_factory.h"
@@ -90,6 +91,7 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     m_readingHint->setObjectName(QStringLiteral("ReadingHint"));
     m_readingHint->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_readingHint, 2);
+    m_announcer = new windows::Announcer(statusBar());
 
     // The Ctrl+letter shortcuts open windows even while a text box of a child
     // window has the focus, where the box would otherwise claim some of them.
@@ -297,6 +299,7 @@ void MainFrame::reportFailure(const windows::ChildWindow* window, engine::EvalSt
     m_evaluationMessage->setText(
         tr("%1: %2.").arg(title, QString::fromUtf8(engine::Describe(status))));
     m_failedWindow = window;
+    m_announcer->announce(m_evaluationMessage->text());
 }
 
 void MainFrame::clearFailure(const windows::ChildWindow* window)
@@ -318,6 +321,7 @@ void MainFrame::showReadingHint(const windows::ChildWindow* window, const QStrin
     const QString title = sub ? sub->windowTitle() : window->windowTitle();
     m_readingHint->setText(tr("%1: %2").arg(title, words));
     m_hintWindow = window;
+    m_announcer->announce(m_readingHint->text());
 }
 
 AboutForm* MainFrame::aboutForm()

@@ -19,6 +19,10 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
+namespace windows {
+class Announcer;
+}
+
 namespace frame {
 
 class AboutForm;
@@ -86,6 +90,9 @@ private:
     std::optional<QPoint> m_lastCascaded;    // the corner given to the last new window
     QLabel* m_readingHint = nullptr;
     QPointer<const QObject> m_hintWindow;  // whose reading hint the status bar shows
+    // Speaks a fault and a reading hint to a screen reader, which does not
+    // read the status bar by itself.
+    windows::Announcer* m_announcer = nullptr;
 };
 
 }  // namespace frame

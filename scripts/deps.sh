@@ -10,9 +10,12 @@ for option in "$@"; do
         # The tests also check the desktop file, the AppStream data and the
         # manuals; clang and its runtime libraries build the libFuzzer
         # targets; clang-format, clang-tidy and cppcheck are the static
-        # checks. The test command builds the benchmarks too.
+        # checks. The test command builds the benchmarks too. The session
+        # bus, the AT-SPI registry, its Python client and xdotool drive the
+        # program as a screen reader does (tests/atspi/).
         --with-tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev
                                  xvfb xauth desktop-file-utils appstream groff-base
+                                 dbus-daemon at-spi2-core python3-pyatspi xdotool
                                  clang libclang-rt-14-dev clang-format clang-tidy cppcheck) ;;
         # cpack's Debian generator: dpkg-shlibdeps finds the dependencies.
         --with-package) packages+=(dpkg-dev file) ;;

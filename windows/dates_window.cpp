@@ -1,11 +1,13 @@
 #include "windows/dates_window.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 
 #include "engine/civil_date.h"
+#include "windows/announcer.h"
 #include "windows/table_copy.h"
 #include "windows/twips.h"
 
@@ -28,7 +30,34 @@ engine::CivilDate toCivil(QDate date) { return {date.year(), date.month(), date.
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
+// The calendar's own parts, by the names Qt gives them.
+QAbstractItemView* calendarView(const QCalendarWidget& calendar)
+{
+    return calendar.findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"));
+}
+
+void nameChild(const QCalendarWidget& calendar, const char* part, const QString& name)
+{
+    if (auto* widget = calendar.findChild<QWidget*>(QString::fromLatin1(part)))
+        widget->setAccessibleName(name);
+}
+
+// A label is heard as the words it shows, kept current.
+void setSpokenText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setAccessibleName(text);
+    label->setAccessibleDescription(text);
+}
+
 }  // namespace
+
+QString spokenDay(const QCalendarWidget& calendar, const QDate& day)
+{
+    QString words = calendar.locale().toString(day, QStringLiteral("dddd, MMMM d, yyyy"));
+    if (day == calendar.selectedDate()) words += QStringLiteral(", selected");
+    return words;
+}
 
 DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     : ChildWindow(parent), m_format(format)
@@ -37,8 +66,8 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     setWindowTitle(QStringLiteral("Difference Between Dates"));
     setPreferredPlaceTwips({kLeftTwips, kTopTwips});
 
-    // A screen reader names each control by what it holds; a label's name
-    // hides its text from it, so the text goes into the description too.
+    // A screen reader names each control by what it holds; the labels are
+    // heard as what they show, and the date labels say whose date they show.
     m_first.calendar = createCalendar("MonthView1", "First date");
     m_second.calendar = createCalendar("MonthView2", "Second date");
     m_first.date = createLabel("Date1", "Date1", "First date as text");
@@ -61,6 +90,10 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
         connect(calendar, &QCalendarWidget::selectionChanged, this,
                 [this] { report(checkDates()); });
     }
+    // After the labels' own handlers, so that what is told is current.
+    m_announcer = new Announcer(this);
+    speakForCalendar(m_first.calendar);
+    speakForCalendar(m_second.calendar);
 
     // Each calendar above its own date and sentence; the difference below both.
     auto* grid = new QGridLayout(this);
@@ -90,6 +123,8 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
 
 DatesWindow::~DatesWindow() { detachControls(); }
 
+QString DatesWindow::lastAnnouncement() const { return m_announcer->sentence(); }
+
 QSize DatesWindow::sizeHint() const
 {
     return {twipsToPixels(kWidthTwips - kNonClientWidthTwips, logicalDpiX()),
@@ -111,6 +146,50 @@ QCalendarWidget* DatesWindow::createCalendar(const char* name, const char* acces
     return calendar;
 }
 
+void DatesWindow::speakForCalendar(QCalendarWidget* calendar)
+{
+    QAbstractItemView* view = calendarView(*calendar);
+    if (view) view->setAccessibleName(calendar->accessibleName());
+    nameChild(*calendar, "qt_calendar_prevmonth",
+              calendar->accessibleName() + QStringLiteral(", previous month"));
+    nameChild(*calendar, "qt_calendar_nextmonth",
+              calendar->accessibleName() + QStringLiteral(", next month"));
+    nameChild(*calendar, "qt_calendar_yearedit",
+              calendar->accessibleName() + QStringLiteral(", year"));
+    nameMonthButtons(calendar);
+    connect(calendar, &QCalendarWidget::currentPageChanged, this, [this, calendar] {
+        nameMonthButtons(calendar);
+        // The month buttons turn the page and leave the pick where it was;
+        // the keys move the pick, and its day is told instead.
+        const QDate picked = calendar->selectedDate();
+        if (picked.year() != calendar->yearShown() || picked.month() != calendar->monthShown())
+            m_announcer->announce(
+                calendar->locale().toString(QDate(calendar->yearShown(), calendar->monthShown(), 1),
+                                            QStringLiteral("MMMM yyyy")));
+    });
+
+    // A key moves the pick without a word from the view but the day's
+    // number; the whole day is told. A pick by click or Enter tells the
+    // difference it makes.
+    connect(calendar, &QCalendarWidget::selectionChanged, this, [this, calendar, view] {
+        if (view && view->hasFocus())
+            m_announcer->announce(spokenDay(*calendar, calendar->selectedDate()));
+    });
+    for (auto signal : {&QCalendarWidget::clicked, &QCalendarWidget::activated})
+        connect(calendar, signal, this, [this] { m_announcer->announce(m_date3->text()); });
+}
+
+void DatesWindow::nameMonthButtons(QCalendarWidget* calendar)
+{
+    const QDate page(calendar->yearShown(), calendar->monthShown(), 1);
+    const QString owner = calendar->accessibleName();
+    nameChild(*calendar, "qt_calendar_monthbutton",
+              owner + QStringLiteral(", month ") +
+                  calendar->locale().toString(page, QStringLiteral("MMMM")));
+    nameChild(*calendar, "qt_calendar_yearbutton",
+              owner + QStringLiteral(", year ") + QString::number(page.year()));
+}
+
 QLabel* DatesWindow::createLabel(const char* name, const char* initialText,
                                  const char* accessibleName)
 {
@@ -123,20 +202,25 @@ QLabel* DatesWindow::createLabel(const char* name, const char* initialText,
 
 engine::EvalStatus DatesWindow::checkDates()
 {
-    for (const Side* side : {&m_first, &m_second})
-        side->date->setText(
-            toQString(engine::FormatUsDate(toCivil(side->calendar->selectedDate()))));
-    m_first.sentence->setText(QStringLiteral("Your first date is ") + m_first.date->text());
-    m_second.sentence->setText(QStringLiteral("Your second date is ") + m_second.date->text());
-    for (QLabel* label : {m_first.date, m_second.date, m_first.sentence, m_second.sentence})
-        label->setAccessibleDescription(label->text());
+    for (const Side* side : {&m_first, &m_second}) {
+        const QString text =
+            toQString(engine::FormatUsDate(toCivil(side->calendar->selectedDate())));
+        side->date->setText(text);
+        // "First date, 12/08/2026": the two labels show the same text on
+        // the same day, and a bare date does not say whose it is.
+        side->date->setAccessibleName(side->calendar->accessibleName() + QStringLiteral(", ") +
+                                      text);
+        side->date->setAccessibleDescription(text);
+    }
+    setSpokenText(m_first.sentence, QStringLiteral("Your first date is ") + m_first.date->text());
+    setSpokenText(m_second.sentence,
+                  QStringLiteral("Your second date is ") + m_second.date->text());
 
     // The difference is taken from the dates as the labels show them.
     const auto first = engine::ParseUsDate(m_first.date->text().toStdString());
     const auto second = engine::ParseUsDate(m_second.date->text().toStdString());
     if (!first || !second) return engine::EvalStatus::InvalidOperation;
-    m_date3->setText(toQString(engine::DifferenceSentence(*first, *second, m_format)));
-    m_date3->setAccessibleDescription(m_date3->text());
+    setSpokenText(m_date3, toQString(engine::DifferenceSentence(*first, *second, m_format)));
     return engine::EvalStatus::Ok;
 }
 

@@ -4,10 +4,20 @@
 #include "engine/value_text.h"
 #include "windows/child_window.h"
 
+#include <QString>
+
 class QCalendarWidget;
+class QDate;
 class QLabel;
 
 namespace windows {
+
+class Announcer;
+
+// What a screen reader is told of a day of a calendar: weekday, month, day
+// and year, and whether it is the calendar's picked date ("Tuesday, December
+// 8, 2026, selected"), in the calendar's language.
+QString spokenDay(const QCalendarWidget& calendar, const QDate& day);
 
 // Counts the days between the dates picked on two month calendars. The five
 // labels are rewritten from the calendars at load and on every date the user
@@ -24,8 +34,15 @@ public:
     // Brings the five labels into step with the two calendars.
     engine::EvalStatus checkDates();
 
+    // What the window told a screen reader last.
+    QString lastAnnouncement() const;
+
 private:
     QCalendarWidget* createCalendar(const char* name, const char* accessibleName);
+    // Names the calendar's own view and buttons after the calendar, and
+    // tells a reader of each day the keys move to.
+    void speakForCalendar(QCalendarWidget* calendar);
+    void nameMonthButtons(QCalendarWidget* calendar);
     QLabel* createLabel(const char* name, const char* initialText, const char* accessibleName);
 
     const engine::NumberFormat m_format;
@@ -38,6 +55,7 @@ private:
     Side m_first;
     Side m_second;
     QLabel* m_date3 = nullptr;
+    Announcer* m_announcer = nullptr;
 };
 
 }  // namespace windows
