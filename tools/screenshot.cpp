@@ -57,18 +57,18 @@ void pick(frame::MainFrame& frame, const char* option)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const QStringList args = QApplication::arguments();
     const QString output = args.value(1, QStringLiteral("tabrix.png"));
     if (args.contains(QStringLiteral("--dark"))) {
-        app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        app.setPalette(darkPalette());
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
     }
 
     frame::MainFrame frame;
     frame.show();
     // --live: the bare frame in the chosen palette, left to real input (xdotool)
     // and an outside capture, for pictures of what typing shows.
-    if (args.contains(QStringLiteral("--live"))) return app.exec();
+    if (args.contains(QStringLiteral("--live"))) return QApplication::exec();
     open(frame, "mfdistance");
     pick(frame, "OptionU1(10)");
     type(frame, "TextU1", "26.2");
@@ -103,9 +103,12 @@ int main(int argc, char* argv[])
     frame.resize(frame.width() - area->viewport()->width() + right + 12,
                  frame.height() - area->viewport()->height() + bottom + 12);
 
-    QTimer::singleShot(300, &app, [&] {
+    QTimer grabber;
+    grabber.setSingleShot(true);
+    QObject::connect(&grabber, &QTimer::timeout, &app, [&] {
         frame.grab().save(output);
-        app.quit();
+        QApplication::quit();
     });
-    return app.exec();
+    grabber.start(300);
+    return QApplication::exec();
 }

@@ -530,10 +530,11 @@ private:
                     e.kind == Event::Key && e.key == Qt::Key_Space &&
                     qobject_cast<QRadioButton*>(QApplication::focusWidget()) &&
                     window->isAncestorOf(QApplication::focusWidget()) && b.enabled.front();
-                if ((clickedOption || spaceOnOption || b.selected != s.selected) && readable)
-                    model = {s.selected, s.price};
-                else if (b.price != s.price && engine::IsNumericText(utf8(s.price), m_format))
-                    model = {s.selected, s.price};
+                const bool optionTaken =
+                    (clickedOption || spaceOnOption || b.selected != s.selected) && readable;
+                const bool priceRead =
+                    b.price != s.price && engine::IsNumericText(utf8(s.price), m_format);
+                if (optionTaken || priceRead) model = {s.selected, s.price};
             }
         }
         TextsSink prices;
