@@ -52,6 +52,13 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
+# In a sanitizer build: libxkbcommon-x11 hands strndup() a keymap name that is
+# not NUL-terminated, with its length, which is correct C but trips
+# strict_string_checks; only the X11 connection the test needs takes that path.
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+    export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
+fi
+
 log=$(mktemp)
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 LC_ALL=C.UTF-8 \
     "$tabrix" >"$log" 2>&1 &
@@ -62,7 +69,7 @@ pids+=("$tabrix_pid")
 status=$?
 if [ "$status" -ne 0 ] && [ -s "$log" ]; then
     echo "--- the program's output:" >&2
-    tail -n 20 "$log" >&2
+    tail -n "${TABRIX_ATSPI_LOG_LINES:-20}" "$log" >&2
 fi
 rm -f "$log"
 exit "$status"
