@@ -52,9 +52,9 @@ constexpr std::string_view kHelpTail =
     "was read: tabrix-convert: note: read \"1,5\" as 1\n"
     "\n"
     "Exit status: 0 done; 2 usage error (unknown category, unit or option,\n"
-    "missing argument, a value refused by --strict); 3 a conversion stopped part-way (the lines "
-    "written before\n"
-    "the fault are printed, the fault is named on standard error).\n";
+    "missing argument, a value refused by --strict); 3 a conversion stopped\n"
+    "part-way (the lines written before the fault are printed, the fault is\n"
+    "named on standard error).\n";
 
 // The help's names stand in a column this wide, their text after it.
 constexpr std::size_t kHelpNameColumn = 17;

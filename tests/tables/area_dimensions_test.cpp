@@ -200,6 +200,21 @@ TEST(AreaDimensions, InfiniteLengthIsAnOverflowAndKeepsTheResults)
     for (int k = 1; k <= 10; ++k) EXPECT_EQ(boxes.Result(k), "0\r\n") << k;
 }
 
+TEST(AreaDimensions, LengthRoundedPastTheLargestDoubleKeepsTheArea)
+{
+    // Finite in centimetres, but its 15 digits read back beyond the double
+    // range: the area box keeps what it showed.
+    DimensionBoxes boxes = WithFields({{2, "1.797693134862315e306"}, {3, "6e292"}, {6, "1"}});
+    boxes.Box(9) = "12";
+    const engine::DimensionRun run =
+        engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat);
+    EXPECT_EQ(run.status, EvalStatus::Overflow);
+    EXPECT_EQ(boxes.Box(7), "1.79769313486232E+308");
+    EXPECT_EQ(boxes.Box(8), "1");
+    EXPECT_EQ(boxes.Box(9), "12");
+    for (int k = 1; k <= 10; ++k) EXPECT_EQ(boxes.Result(k), "0\r\n") << k;
+}
+
 TEST(AreaDimensions, InfiniteSideTimesZeroSideIsAnInvalidOperation)
 {
     // 1.5E+308 cm is finite, but ten times it in millimetres is not, and the

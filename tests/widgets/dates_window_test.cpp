@@ -42,6 +42,7 @@ private slots:
     void clickOnTheSelectedDayRewritesTheLabels();
     void engineCountsDaysAsQDateDoes();
     void opensAtTheTopLeftOfTheFrameWithItsSize();
+    void eachCalendarStandsAboveItsOwnDate();
 };
 
 void TestDatesWindow::namesEveryControl()
@@ -173,6 +174,34 @@ void TestDatesWindow::opensAtTheTopLeftOfTheFrameWithItsSize()
     QMdiSubWindow* sub = area.addSubWindow(window.release());
     sub->show();
     QCOMPARE(sub->widget()->size(), QSize(739, 386));
+}
+
+void TestDatesWindow::eachCalendarStandsAboveItsOwnDate()
+{
+    DatesWindow window(kPointFormat);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto place = [&window](const char* name) {
+        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+        return widget ? widget->geometry() : QRect();
+    };
+    QVERIFY(place("MonthView1").right() < place("MonthView2").left());
+    QCOMPARE(place("MonthView1").top(), place("MonthView2").top());
+    // Each control under the one above it, in its calendar's column; the
+    // difference under both columns.
+    const char* const columns[][4] = {{"MonthView1", "Date1", "Label1", "Date3"},
+                                      {"MonthView2", "Date2", "Label2", "Date3"}};
+    for (const auto& column : columns) {
+        const QRect calendarPlace = place(column[0]);
+        for (int i = 1; i < 4; ++i) {
+            const QRect above = place(column[i - 1]);
+            const QRect below = place(column[i]);
+            QVERIFY2(below.top() > above.bottom(), column[i]);
+            QVERIFY2(below.left() <= calendarPlace.left() + 1 &&
+                         below.right() >= calendarPlace.center().x(),
+                     column[i]);
+        }
+    }
 }
 
 QTEST_MAIN(TestDatesWindow)

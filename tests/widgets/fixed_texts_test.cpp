@@ -114,6 +114,10 @@ private slots:
         } else if (kind == QLatin1String("control")) {
             QVERIFY2(!w->findChildren<QObject*>(fields[2]).isEmpty(),
                      qPrintable("no control " + fields[2]));
+        } else if (kind == QLatin1String("name")) {
+            const auto* widget = w->findChild<QWidget*>(fields[2]);
+            QVERIFY2(widget, qPrintable("no control " + fields[2]));
+            QCOMPARE(widget->accessibleName(), fields[3]);
         } else if (kind == QLatin1String("shortcut")) {
             const auto* action = w->findChild<QAction*>(fields[2]);
             QVERIFY2(action, qPrintable("no action " + fields[2]));

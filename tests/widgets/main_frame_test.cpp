@@ -342,6 +342,9 @@ private slots:
                 QVERIFY2(opaque > size * size / 10, qPrintable(button->objectName()));
                 QVERIFY2(opaque < size * size, qPrintable(button->objectName()));
                 if (size == 32) {
+                    // Greyed when disabled, like any icon.
+                    QVERIFY2(button->icon().pixmap(size, QIcon::Disabled).toImage() != image,
+                             qPrintable(button->objectName()));
                     const QByteArray bits(reinterpret_cast<const char*>(image.constBits()),
                                           image.sizeInBytes());
                     pictures.insert(bits);

@@ -3,6 +3,7 @@
 // results after a fault and the note of an emptied composite-measure field.
 // Every row runs through the real windows under several regional formats.
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -310,6 +311,12 @@ void TestReadingHint::statusBarShowsTheHintWithTheCaption()
     QCOMPARE(failure->text(), QStringLiteral("Distance: ") + kOverflow);
     type(distance, QStringLiteral("abc"));
     QVERIFY(hint->text().startsWith(QStringLiteral("Distance: Read as 0. ")));
+    // Quoted markup is shown, and read out, as it was typed.
+    type(distance, QStringLiteral("5<b>x</b>"));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(hint);
+    QVERIFY(spoken);
+    QVERIFY2(spoken->text(QAccessible::Name).contains(QStringLiteral("\u201c<b>x</b>\u201d")),
+             qPrintable(spoken->text(QAccessible::Name)));
     type(distance, QStringLiteral("1.5"));
     QVERIFY(hint->text().isEmpty());
 }
