@@ -251,7 +251,7 @@ TEST(Convert, NamesAValueNotReadWhole)
         EXPECT_EQ(read.err, words.empty() ? "" : "tabrix-convert: note: " + words + "\n");
 
         std::vector<std::string_view> strict = c.args;
-        strict.push_back("--strict");
+        strict.emplace_back("--strict");
         const Outcome refused = RunCli(strict, *c.format);
         if (words.empty()) {
             EXPECT_EQ(refused.status, cli::kExitOk);
