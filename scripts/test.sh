@@ -37,7 +37,7 @@ export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_retur
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # Line tables are all a sanitizer report needs (-g1), and -O1 is the level the
-# sanitizers are tuned for; both halve the compile time of this stage. The
+# sanitizers are tuned for; both shorten the compile of this stage. The
 # monkey test's full run belongs to the normal build: here a shorter run per
 # seed still drives every window through open, type and close under the checks.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABRIX_WERROR=ON \
