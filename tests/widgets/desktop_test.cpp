@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -275,8 +276,25 @@ private slots:
         QVERIFY(work->showsHint());
         QVERIFY(
             frame::WorkArea::hintLines().join(u' ').contains(QStringLiteral("Ctrl+D  Distance")));
+        // What the user sees: the hint's ink on the background outside every
+        // window, there with no window open and gone while one is.
+        const auto inkOutsideWindows = [work] {
+            const QImage shot = work->viewport()->grab().toImage();
+            const QRgb ground = work->background().color().rgb();
+            int ink = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x) {
+                    bool covered = false;
+                    for (const QMdiSubWindow* each : work->subWindowList())
+                        covered = covered || (each->isVisible() && each->geometry().contains(x, y));
+                    if (!covered && shot.pixel(x, y) != ground) ++ink;
+                }
+            return ink;
+        };
+        QVERIFY(inkOutsideWindows() > 0);
         QMdiSubWindow* sub = open("mfdistance");
         QVERIFY(!work->showsHint());
+        QCOMPARE(inkOutsideWindows(), 0);
         sub->close();
         QTRY_VERIFY(work->showsHint());
     }
