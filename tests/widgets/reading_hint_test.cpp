@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
 
@@ -301,9 +302,15 @@ void TestReadingHint::statusBarShowsTheHintWithTheCaption()
     auto* temperature = frame.findChild<QLineEdit*>(QStringLiteral("TextW1"));
     QVERIFY(hint && failure && distance && temperature);
 
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     type(distance, QStringLiteral("1,5"));
     QCOMPARE(hint->text(), QStringLiteral("Distance: ") + distance->accessibleDescription());
     QVERIFY(hint->text().startsWith(QStringLiteral("Distance: Read as 1. ")));
+    // In its own place in the status bar, beside the failure message.
+    QTRY_VERIFY(hint->isVisible() && hint->width() > 0);
+    QVERIFY(frame.statusBar()->rect().contains(hint->geometry()));
+    QVERIFY(!hint->geometry().intersects(failure->geometry()));
     type(temperature, QStringLiteral("5"));  // read whole: the other window's hint stands
     QVERIFY(hint->text().startsWith(QStringLiteral("Distance: ")));
     type(distance, QStringLiteral("1e999"));  // a fault is named as a failure, once
