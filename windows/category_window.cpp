@@ -101,12 +101,13 @@ void CategoryWindow::createRows()
         // Siblings in one frame: Qt keeps exactly one of them checked.
         auto* option = new QRadioButton(caption, m_frame);
         option->setObjectName(indexedName(names.options, k));
-        option->setAccessibleName(spokenUnit(unit.caption));
+        m_spokenUnits.push_back(spokenUnit(unit.caption));
+        option->setAccessibleName(m_spokenUnits.back());
         option->setChecked(k == 1);
         m_options.push_back(option);
     }
     for (int k = 1; k <= unitCount(); ++k) {
-        const QString unitName = spokenUnit(m_table.Unit(k).caption);
+        const QString& unitName = spokenName(k);
 
         // No maximum length: setText would cut a 22-character result short.
         auto* result = new SelectingLineEdit(QStringLiteral("0"), this);
@@ -259,8 +260,7 @@ void CategoryWindow::Echo(std::string_view abbreviation)
     // abbreviation (three "BTU"), so the name is compared on its own.
     if (text != m_captionLabel->text()) m_captionLabel->setText(text);
     // The name replaces the text for a screen reader, so it says the unit in words.
-    const QString name =
-        QStringLiteral("Selected unit, ") + spokenUnit(m_table.Unit(selectedUnit()).caption);
+    const QString name = QStringLiteral("Selected unit, ") + spokenName(selectedUnit());
     if (name != m_captionLabel->accessibleName()) m_captionLabel->setAccessibleName(name);
 }
 
@@ -286,7 +286,7 @@ void CategoryWindow::Price(int target, std::string_view text)
 void CategoryWindow::updateSourceNames(int unit)
 {
     if (unit == 0) return;
-    const QString unitName = spokenUnit(m_table.Unit(unit).caption);
+    const QString& unitName = spokenName(unit);
     m_valueBox->setAccessibleName(QStringLiteral("Enter a Value in ") + unitName);
     if (m_priceBox) m_priceBox->setAccessibleName(QStringLiteral("Price per Unit in ") + unitName);
 }
@@ -294,7 +294,7 @@ void CategoryWindow::updateSourceNames(int unit)
 // The name replaces the text for a screen reader: "Price per Kilometers, $1.24".
 QString CategoryWindow::priceName(int unit) const
 {
-    QString name = QStringLiteral("Price per ") + spokenUnit(m_table.Unit(unit).caption);
+    QString name = QStringLiteral("Price per ") + spokenName(unit);
     if (!m_priceLabels.empty() && unit <= static_cast<int>(m_priceLabels.size())) {
         const QString& shown = m_priceLabels[static_cast<std::size_t>(unit - 1)]->text();
         if (!shown.isEmpty()) name += QStringLiteral(", ") + shown;

@@ -78,6 +78,10 @@ private:
     void layOut();
     void updateSourceNames(int unit);
     QString priceName(int unit) const;
+    const QString& spokenName(int unit) const
+    {
+        return m_spokenUnits[static_cast<std::size_t>(unit - 1)];
+    }
 
     engine::EvalStatus onOptionClicked();
     engine::EvalStatus onValueChanged();
@@ -114,6 +118,9 @@ private:
     QLabel* m_priceHeading = nullptr;
     SelectingLineEdit* m_priceBox = nullptr;
     std::vector<QLabel*> m_priceLabels;
+    // Each unit's caption as a screen reader says it, worked out once: the
+    // names that carry it are rewritten on every keystroke.
+    std::vector<QString> m_spokenUnits;
 
     // Markers inside the value and price boxes; the count of boxes and labels
     // the running evaluation has written tells which still show older texts.
