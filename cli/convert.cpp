@@ -294,9 +294,9 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
             std::ostream& err)
 {
     if (positional.size() < 3)
-        return UsageError(err, positional.empty() ? "a category, a unit and a value are needed"
-                               : positional.size() == 1 ? "a unit and a value are needed"
-                                                        : "a value is needed");
+        // An empty list is refused by the caller as "nothing to convert".
+        return UsageError(err, positional.size() == 1 ? "a unit and a value are needed"
+                                                      : "a value is needed");
     if (positional.size() > 3)
         return UsageError(err, "too many arguments: \"" + std::string(positional[3]) + "\"");
 

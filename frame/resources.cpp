@@ -98,9 +98,9 @@ void initFrameResources()
     (void)registered;
 }
 
+// The frame registers its resources before it makes the first icon.
 QIcon frameIcon(const char* name)
 {
-    initFrameResources();
     return QIcon(new SvgIconEngine(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))));
 }
 

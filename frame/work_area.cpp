@@ -42,9 +42,9 @@ protected:
         if (event->type() != QEvent::Paint) return false;
         auto* window = static_cast<QWidget*>(watched);
         const QSize table = window->property(kTableSizeProperty).toSize();
-        if (window->width() <= table.width() && window->height() <= table.height()) return false;
-        QPainter painter(window);
         const QRegion beyond = QRegion(window->rect()) - QRegion(QRect(QPoint(0, 0), table));
+        if (beyond.isEmpty()) return false;
+        QPainter painter(window);
         painter.setClipRegion(beyond);
         painter.fillRect(window->rect(), window->palette().color(QPalette::Mid));
         painter.setClipping(false);

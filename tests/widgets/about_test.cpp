@@ -1,5 +1,6 @@
 // The About box: its texts, its place on the screen, OK and Help.
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -32,6 +33,12 @@ private slots:
         const QPixmap logo = about.findChild<QLabel*>("imgLogo")->pixmap();
         QVERIFY(!logo.isNull());
         QVERIFY(logo.width() >= 64);
+        // Drawn, not a transparent square: the picture was found and read.
+        const QImage image = logo.toImage();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) inked += qAlpha(image.pixel(x, y)) > 0;
+        QVERIFY(inked > image.width() * image.height() / 8);
         QCOMPARE(about.findChild<QPushButton*>("butAboutOKR")->text(), QStringLiteral("&OK"));
         QCOMPARE(about.findChild<QPushButton*>("butAboutHelpR")->text(), QStringLiteral("&Help"));
         QCOMPARE(about.helpDialog()->helpFile(), QStringLiteral("Quorvel.hlp"));

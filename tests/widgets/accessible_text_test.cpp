@@ -77,6 +77,7 @@ private slots:
     void everyBoxAnswersEveryRequest();
     void namesSayTheUnitInWords_data();
     void namesSayTheUnitInWords();
+    void placeholderOnlyStandsInForAMissingDescription();
 };
 
 void TestAccessibleText::everyBoxAnswersEveryRequest_data()
@@ -218,6 +219,22 @@ void TestAccessibleText::namesSayTheUnitInWords()
     // A price is reached by Tab.
     if (auto* label = qobject_cast<QLabel*>(widget); label && control.startsWith(u"LabelU5"))
         QVERIFY(label->focusPolicy() & Qt::TabFocus);
+}
+
+// As Qt's own line edits do: the grey prompt a box shows when empty is its
+// description when it has none, and never takes the place of its name.
+void TestAccessibleText::placeholderOnlyStandsInForAMissingDescription()
+{
+    QLineEdit box;
+    box.setPlaceholderText(QStringLiteral("Type a value"));
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&box);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Description), QStringLiteral("Type a value"));
+    QCOMPARE(face->text(QAccessible::Name), QString());
+    box.setAccessibleName(QStringLiteral("Value in Miles"));
+    box.setAccessibleDescription(QStringLiteral("Kept to 15 digits"));
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Value in Miles"));
+    QCOMPARE(face->text(QAccessible::Description), QStringLiteral("Kept to 15 digits"));
 }
 
 QTEST_MAIN(TestAccessibleText)

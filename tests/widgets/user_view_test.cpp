@@ -3,8 +3,11 @@
 // keys left in a child window's system menu, help coming to the front and the
 // About box's OK button. Controls are found by their object names.
 
+#include <memory>
+
 #include <QAction>
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -18,6 +21,7 @@
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
 #include "windows/descriptors.h"
+#include "windows/window_factory.h"
 
 using windows::WindowId;
 
@@ -211,6 +215,40 @@ private slots:
         }
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!about->isVisible());
+    }
+
+    // The product name, version and description read as one block at the top
+    // beside the logo, however much taller the box is than they need.
+    void aboutTextsStandTogetherBesideTheLogo()
+    {
+        frame::AboutForm about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const auto* logo = about.findChild<QLabel*>(QStringLiteral("imgLogo"));
+        const auto* name = about.findChild<QLabel*>(QStringLiteral("lblProductName"));
+        const auto* version = about.findChild<QLabel*>(QStringLiteral("lblVersion"));
+        const auto* description = about.findChild<QLabel*>(QStringLiteral("lblDescription"));
+        QVERIFY(logo && name && version && description);
+        QVERIFY(qAbs(name->y() - logo->y()) <= 2);
+        // Spare height shared out among the lines would push each text down
+        // to the middle of a taller label, away from the one above it.
+        for (const QLabel* label : {name, version})
+            QVERIFY2(label->height() == label->sizeHint().height(), qPrintable(label->text()));
+        QVERIFY(description->height() <= description->heightForWidth(description->width()));
+    }
+
+    // The frame drawn round the controls has as much room on its right as on
+    // its left, in every category window.
+    void categoryFrameIsCentred()
+    {
+        for (const windows::WindowDescriptor& d : windows::categoryDescriptors()) {
+            const std::unique_ptr<QWidget> window(
+                windows::createWindow(d.id, engine::NumberFormat{}));
+            const auto* shape = window->findChild<QFrame*>(QString::fromLatin1(d.names.shape));
+            QVERIFY2(shape, d.objectName);
+            const int right = window->width() - 1 - shape->geometry().right();
+            QVERIFY2(shape->x() > 0 && qAbs(right - shape->x()) <= 1, d.objectName);
+        }
     }
 };
 
