@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "frame/about_form.h"
@@ -69,7 +70,10 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     initFrameResources();
     setObjectName(QStringLiteral("Quorvel"));
     setWindowTitle(QStringLiteral("Tabrix"));
-    setWindowIcon(logoIcon());
+    // The window manager's icon is drawn at four sizes, a third of what the
+    // frame adds to Qt's own start-up; the window's contents do not need it,
+    // so it follows once the event loop runs, after the window is mapped.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(logoIcon()); });
 
     m_mdiArea = new WorkArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));

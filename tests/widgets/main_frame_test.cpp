@@ -131,6 +131,8 @@ private slots:
         QVERIFY(mdiArea(frame));
         QVERIFY(mdiArea(frame)->subWindowList().isEmpty());
         QVERIFY(!frame.findChild<frame::AboutForm*>());
+        // The icon the window manager shows comes once the event loop runs.
+        QTRY_VERIFY(!frame.windowIcon().pixmap(32, 32).isNull());
     }
 
     void frameGeometryLeavesTheMargins_data()
