@@ -73,7 +73,13 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     // The window manager's icon is drawn at four sizes, a third of what the
     // frame adds to Qt's own start-up; the window's contents do not need it,
     // so it follows once the event loop runs, after the window is mapped.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(logoIcon()); });
+    auto* iconTimer = new QTimer(this);
+    iconTimer->setSingleShot(true);
+    connect(iconTimer, &QTimer::timeout, this, [this, iconTimer] {
+        setWindowIcon(logoIcon());
+        iconTimer->deleteLater();
+    });
+    iconTimer->start(0);
 
     m_mdiArea = new WorkArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
