@@ -34,7 +34,6 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(logoIcon().pixmap(kLogoPixels, kLogoPixels));
-    logo->setFixedSize(kLogoPixels, kLogoPixels);
     logo->setAccessibleName(QStringLiteral("Tabrix logo"));  // a picture has no text to read
 
     auto* productName = new QLabel(QStringLiteral("Tabrix"), this);

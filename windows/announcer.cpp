@@ -1,5 +1,7 @@
 #include "windows/announcer.h"
 
+#include <chrono>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -44,8 +46,12 @@ Announcer::Announcer(QWidget* parent, std::function<qint64()> clock)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
-    m_elapsed.start();
-    if (!m_clock) m_clock = [this] { return m_elapsed.elapsed(); };
+    if (!m_clock) {
+        m_clock = [] {
+            using namespace std::chrono;
+            return qint64(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        };
+    }
     hide();
 }
 

@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -32,7 +31,6 @@ public:
 
 private:
     std::function<qint64()> m_clock;
-    QElapsedTimer m_elapsed;
     QString m_sentence;
     qint64 m_lastRequest = 0;
 };

@@ -157,6 +157,18 @@ void TestAccessibleText::everyBoxAnswersEveryRequest()
                 }
             }
             QCOMPARE(covered, whole);
+
+            // A reader reads back what the user selected; a box holds one selection.
+            if (length >= 2) {
+                box->setSelection(1, length - 1);
+                int first = -1, second = -1;
+                text->selection(0, &first, &second);
+                QCOMPARE(std::pair(first, second), std::pair(1, length));
+                text->selection(1, &first, &second);
+                QCOMPARE(std::pair(first, second), std::pair(0, 0));
+                QCOMPARE(text->selectionCount(), 1);
+                box->deselect();
+            }
         }
     }
 }

@@ -134,8 +134,11 @@ void TestAreaDimensionsWindow::namesEveryControl()
                               "sq. Kilometers",  "sq. Miles"};
     const QByteArray results = ("Text" + letter + "2").toLatin1();
     const QByteArray labels = ("Label" + letter + "2").toLatin1();
+    const QRect frame = window.findChild<QFrame*>("Frame" + letter)->geometry();
     for (int k = 1; k <= 10; ++k) {
-        QVERIFY(window.findChild<QLineEdit*>(indexed(results.constData(), k)));
+        auto* result = window.findChild<QLineEdit*>(indexed(results.constData(), k));
+        QVERIFY(result);
+        QVERIFY2(frame.contains(result->geometry()), qPrintable(result->objectName()));
         auto* unit = window.findChild<QLabel*>(indexed(labels.constData(), k));
         QVERIFY(unit);
         QCOMPARE(unit->text(), QString::fromLatin1(captions[k - 1]));

@@ -656,6 +656,8 @@ private slots:
         QCOMPARE(frame.aboutForm(), about);
         QVERIFY(viewer->isVisible());
         QCOMPARE(frame.findChildren<frame::HelpViewer*>().size(), 1);
+        // Bounded to the screen: a viewer taller than the screen hides its buttons.
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->geometry()));
     }
 
     void f1OnAMenuItemShowsItsTopic_data()

@@ -71,8 +71,9 @@ QAction* markerOf(QLineEdit* box)
 
 bool marked(QLineEdit* box)
 {
-    const QAction* marker = markerOf(box);
-    return marker && marker->isVisible();
+    // Shown is the box's own button, not only an action made for it.
+    QAction* marker = markerOf(box);
+    return marker && marker->isVisible() && box->actions().contains(marker);
 }
 
 QString spoken(QString toolTip) { return toolTip.replace(u'\n', u' '); }
