@@ -50,6 +50,9 @@ public:
     // widened where the fonts need more room.
     QSize sizeHint() const override { return m_clientSize; }
 
+    // The grid the controls stand on: twips to pixels, as stretched for the fonts.
+    TwipsGrid grid() const { return fittedGrid(); }
+
 protected:
     void changeEvent(QEvent* event) override;
 

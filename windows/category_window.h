@@ -57,6 +57,9 @@ public:
     // from the window's top left corner, kept there when the layout changes.
     void placeControl(QWidget* control, const QRect& twips);
 
+    // The grid the controls stand on: twips to pixels, as stretched for the fonts.
+    TwipsGrid grid() const { return fittedGrid(widths()); }
+
 signals:
     // The side of the square whose area the value box holds (Area window).
     void sideChanged(const QString& text);

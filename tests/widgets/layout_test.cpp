@@ -1,0 +1,111 @@
+// Every control whose place the layout descriptions give in numbers stands
+// there: the twips in tests/data/layout.tsv, written down apart from the
+// program's own layout data, converted through the window's grid (which
+// stretches when the fonts are wide). An edge or a width a pixel off fails.
+
+#include <QFile>
+#include <QTest>
+#include <QTextStream>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "windows/area_dimensions_window.h"
+#include "windows/category_window.h"
+#include "windows/window_factory.h"
+
+namespace {
+
+constexpr int kRowPitchTwips = 300;
+
+std::optional<int> twips(const QString& field)
+{
+    if (field == QLatin1String("-")) return std::nullopt;
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+}  // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+    std::map<QString, std::unique_ptr<windows::ChildWindow>> m_windows;
+
+private slots:
+    void initTestCase()
+    {
+        for (std::size_t id = 0; id < windows::kWindowCount; ++id) {
+            std::unique_ptr<windows::ChildWindow> w(
+                windows::createWindow(static_cast<windows::WindowId>(id), {".", ","}));
+            const QString name = w->objectName();
+            m_windows[name] = std::move(w);
+        }
+    }
+
+    void everyPlacedControl_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QFile file(QStringLiteral(TABRIX_TEST_DATA_DIR "/layout.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QTextStream in(&file);
+        int rows = 0;
+        while (!in.atEnd()) {
+            const QString line = in.readLine();
+            if (line.isEmpty() || line.startsWith(u'#')) continue;
+            const QStringList f = line.split(u'\t');
+            QTest::newRow(qPrintable(f.value(0) + u' ' + f.value(1))) << f;
+            ++rows;
+        }
+        QVERIFY2(rows > 70, "tests/data/layout.tsv is missing or cut short");
+    }
+
+    void everyPlacedControl()
+    {
+        QFETCH(QStringList, fields);
+        QCOMPARE(fields.size(), 6);
+        const auto found = m_windows.find(fields[0]);
+        QVERIFY2(found != m_windows.end(), qPrintable("no window " + fields[0]));
+        QWidget* window = found->second.get();
+        std::optional<windows::TwipsGrid> grid;
+        if (auto* category = qobject_cast<windows::CategoryWindow*>(window))
+            grid = category->grid();
+        else if (auto* area = qobject_cast<windows::AreaDimensionsWindow*>(window))
+            grid = area->grid();
+        QVERIFY2(grid, "the window is not laid out in twips");
+
+        const std::optional<int> left = twips(fields[2]), top = twips(fields[3]),
+                                 width = twips(fields[4]), height = twips(fields[5]);
+        QVERIFY(left);
+        QString name = fields[1];
+        const bool everyRow = name.endsWith(QLatin1String("(k)"));
+        if (everyRow) name.chop(3);
+        int placed = 0;
+        for (int k = 1; k == 1 || everyRow; ++k) {
+            const QString control = everyRow ? QStringLiteral("%1(%2)").arg(name).arg(k) : name;
+            const QWidget* w = window->findChild<QWidget*>(control);
+            if (!w && everyRow && placed > 0) break;
+            QVERIFY2(w, qPrintable("no control " + control));
+            ++placed;
+            const int rowTop = top ? *top + kRowPitchTwips * (k - 1) : 0;
+            const QPoint at = w->mapTo(window, QPoint(0, 0));
+            const QString where = control + QStringLiteral(" at %1,%2 size %3x%4")
+                                                .arg(at.x())
+                                                .arg(at.y())
+                                                .arg(w->width())
+                                                .arg(w->height());
+            QVERIFY2(at.x() == grid->x(*left), qPrintable(where));
+            if (top) QVERIFY2(at.y() == grid->y(rowTop), qPrintable(where));
+            if (width)
+                QVERIFY2(w->width() == grid->x(*left + *width) - grid->x(*left), qPrintable(where));
+            if (height)
+                QVERIFY2(w->height() == grid->y(rowTop + *height) - grid->y(rowTop),
+                         qPrintable(where));
+        }
+    }
+};
+
+QTEST_MAIN(TestLayout)
+#include "layout_test.moc"
