@@ -11,7 +11,8 @@ Prints the score per layer and every mutant that survived.
 
 A mutant that does not compile (or compiles with a warning) is not counted.
 Numbers that only set a layout's spacing or margins are not mutated: no test
-can tell a pixel more of space from a pixel less.
+can tell a pixel more of space from a pixel less. A window's twips (multiples
+of 15) move by a whole pixel, 15 twips.
 Not part of the test command: each mutant costs a rebuild and a test run.
 """
 import argparse
@@ -151,7 +152,10 @@ def code_mutants(path, lines, rng):
             else:
                 try:
                     v = int(num)
-                    out.append(("number", n, m.start(1), num, str(v + 1)))
+                    # A window's twips come in fifteens, a pixel at 96 dpi:
+                    # one twip more would move nothing on the screen.
+                    step = 15 if v >= 100 and v % 15 == 0 and path.startswith(("windows/", "frame/")) else 1
+                    out.append(("number", n, m.start(1), num, str(v + step)))
                 except ValueError:
                     new = change_digit(num, rng)
                     if new:
