@@ -9,8 +9,6 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 
-#include <memory>
-
 // Q_INIT_RESOURCE declares the registration function, which lives in the
 // global namespace; it cannot be called from inside namespace frame.
 // Registering costs a few hundred instructions: the data stays where the
@@ -24,6 +22,9 @@ static void registerResources()
 namespace frame {
 
 namespace {
+
+// Toolbar and menu sizes, at up to twice the usual resolution.
+constexpr int kLargestCachedPixels = 48;
 
 // Draws one of our SVG pictures when a size of it is first asked for, and
 // keeps what it drew in the pixmap cache. Qt's own SVG icon engine reads and
@@ -52,28 +53,34 @@ public:
         QPixmap drawn;
         if (QPixmapCache::find(cacheKey, &drawn)) return drawn;
 
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        // Parsed once, for all the sizes a picture is shown at (the window
-        // icon alone asks for four).
-        if (!m_renderer) m_renderer = std::make_unique<QSvgRenderer>(m_path);
-        if (!m_renderer->isValid()) return {};
-        {
-            QPainter painter(&image);
-            // Centred, keeping the picture's proportions, as Qt's engine does.
-            const QSizeF picture = m_renderer->defaultSize().scaled(size, Qt::KeepAspectRatio);
-            const QPointF corner((size.width() - picture.width()) / 2,
-                                 (size.height() - picture.height()) / 2);
-            m_renderer->render(&painter, QRectF(corner, picture));
-        }
-        drawn = QPixmap::fromImage(std::move(image));
         if (mode != QIcon::Normal) {
-            // Disabled and selected looks come from the style, like any icon's.
+            // Disabled and selected looks come from the style, like any
+            // icon's, made from the normal look without drawing it again.
             QStyleOption option;
             option.palette = QApplication::palette();
-            drawn = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+            drawn = QApplication::style()->generatedIconPixmap(
+                mode, pixmap(size, QIcon::Normal, state), &option);
+        } else {
+            // Parsed for each size and let go at once: a parsed picture holds
+            // more memory than its pixmaps, and each is drawn at a size or two.
+            QSvgRenderer renderer(m_path);
+            if (!renderer.isValid()) return {};
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            {
+                QPainter painter(&image);
+                // Centred, keeping the picture's proportions, as Qt's engine does.
+                const QSizeF picture = renderer.defaultSize().scaled(size, Qt::KeepAspectRatio);
+                const QPointF corner((size.width() - picture.width()) / 2,
+                                     (size.height() - picture.height()) / 2);
+                renderer.render(&painter, QRectF(corner, picture));
+            }
+            drawn = QPixmap::fromImage(std::move(image));
         }
-        QPixmapCache::insert(cacheKey, drawn);
+        // The large sizes are the window manager's icon and the About box's
+        // logo: each is asked for once and kept by whoever asked, so a cached
+        // copy would only double it.
+        if (size.width() <= kLargestCachedPixels) QPixmapCache::insert(cacheKey, drawn);
         return drawn;
     }
 
@@ -87,7 +94,6 @@ public:
 
 private:
     QString m_path;
-    std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
 }  // namespace
