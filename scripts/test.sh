@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything warning-free and runs every test:
-#   0. the static checks: cppcheck and the formatting first, clang-tidy after
+#   0. the static checks: cppcheck and the formatting first, clang-tidy (every
+#      file not recorded clean since its last change, scripts/tidy.py) after
 #      the normal build (scripts/lint.sh),
 #   1. the normal build with the tests and the benchmarks (build/),
 #   2. the same tests under AddressSanitizer, LeakSanitizer and UBSan (build-asan/),

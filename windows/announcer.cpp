@@ -49,7 +49,8 @@ Announcer::Announcer(QWidget* parent, std::function<qint64()> clock)
     if (!m_clock) {
         m_clock = [] {
             using namespace std::chrono;
-            return qint64(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+            return qint64(
+                duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
         };
     }
     hide();

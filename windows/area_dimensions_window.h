@@ -51,7 +51,7 @@ public:
     QSize sizeHint() const override { return m_clientSize; }
 
     // The grid the controls stand on: twips to pixels, as stretched for the fonts.
-    TwipsGrid grid() const { return fittedGrid(); }
+    TwipsGrid twipsGrid() const { return fittedGrid(); }
 
 protected:
     void changeEvent(QEvent* event) override;

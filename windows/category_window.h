@@ -58,7 +58,7 @@ public:
     void placeControl(QWidget* control, const QRect& twips);
 
     // The grid the controls stand on: twips to pixels, as stretched for the fonts.
-    TwipsGrid grid() const { return fittedGrid(widths()); }
+    TwipsGrid twipsGrid() const { return fittedGrid(widths()); }
 
 signals:
     // The side of the square whose area the value box holds (Area window).

@@ -71,9 +71,9 @@ private slots:
         QWidget* window = found->second.get();
         std::optional<windows::TwipsGrid> grid;
         if (auto* category = qobject_cast<windows::CategoryWindow*>(window))
-            grid = category->grid();
+            grid = category->twipsGrid();
         else if (auto* area = qobject_cast<windows::AreaDimensionsWindow*>(window))
-            grid = area->grid();
+            grid = area->twipsGrid();
         QVERIFY2(grid, "the window is not laid out in twips");
 
         const std::optional<int> left = twips(fields[2]), top = twips(fields[3]),
