@@ -156,10 +156,9 @@ Scan ReadRadix(Cursor& cursor, int bitsPerDigit)
         }
     }
     double value = 0.0;
-    const auto [end, ec] =
+    const std::from_chars_result read =
         std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-    (void)end;
-    if (ec != std::errc() || std::isinf(value))
+    if (read.ec != std::errc() || std::isinf(value))
         return {{0.0, EvalStatus::Overflow}, cursor.position(), true};
     return {{value, EvalStatus::Ok}, cursor.position(), true};
 }

@@ -38,6 +38,7 @@ const QStringList kTexts = {
     QString(),
     QStringLiteral(" 12  34 "),
     QStringLiteral("-1,234.5E+20"),
+    QStringLiteral("\U0001D7D923"),  // a digit beyond the basic plane, two halves in UTF-16
 };
 
 // A piece the interface returned, checked against the text it came from.
@@ -135,6 +136,11 @@ void TestAccessibleText::everyBoxAnswersEveryRequest()
                                  qPrintable(where));
                     }
                     const QString where = describe(box, whole, offset, boundary, "at");
+                    // A character is one, or the two halves of one beyond the basic plane.
+                    if (boundary == QAccessible::CharBoundary && !at.text.isEmpty())
+                        QVERIFY2(at.text.size() == 1 ||
+                                     (at.text.size() == 2 && at.text.front().isHighSurrogate()),
+                                 qPrintable(where));
                     // The piece at an offset holds it; the end of the text
                     // belongs to the last piece, but there is no character there.
                     if (offset < length)

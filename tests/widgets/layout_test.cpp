@@ -3,7 +3,13 @@
 // program's own layout data, converted through the window's grid (which
 // stretches when the fonts are wide). An edge or a width a pixel off fails.
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTest>
 #include <QTextStream>
 
@@ -103,6 +109,51 @@ private slots:
             if (height)
                 QVERIFY2(w->height() == grid->y(rowTop + *height) - grid->y(rowTop),
                          qPrintable(where));
+        }
+    }
+
+    // Under a larger desktop font every window widens rather than cut a
+    // caption, a button or the longest result a box can show.
+    void everyTextShowsWholeAtEveryFontSize_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("desktop font") << 0;
+        QTest::newRow("13 pt") << 13;
+        QTest::newRow("18 pt") << 18;
+    }
+
+    void everyTextShowsWholeAtEveryFontSize()
+    {
+        QFETCH(int, points);
+        const QFont desktop = QApplication::font();
+        QFont font = desktop;
+        if (points) font.setPointSize(points);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        for (std::size_t id = 0; id < windows::kWindowCount; ++id) {
+            std::unique_ptr<QWidget> window(
+                windows::createWindow(static_cast<windows::WindowId>(id), {".", ","}));
+            window->show();  // the windows laid out by Qt's layouts settle when shown
+            for (const QWidget* w : window->findChildren<QWidget*>()) {
+                if (w->isHidden()) continue;
+                const QString what = window->objectName() + u' ' + w->objectName();
+                const auto* label = qobject_cast<const QLabel*>(w);
+                if ((label && label->pixmap().isNull()) || qobject_cast<const QAbstractButton*>(w))
+                    QVERIFY2(w->sizeHint().width() <= w->width(),
+                             qPrintable(what + QStringLiteral(" needs %1 pixels, has %2")
+                                                   .arg(w->sizeHint().width())
+                                                   .arg(w->width())));
+                const auto* box = qobject_cast<const QLineEdit*>(w);
+                if (box && box->isReadOnly()) {
+                    // A line edit shows its text inside its frame and a
+                    // margin of one pixel on each side.
+                    const int frame =
+                        box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+                    const int needed = box->fontMetrics().horizontalAdvance(
+                        QStringLiteral("-1.23456789012345E+100"));
+                    QVERIFY2(needed + 2 * (frame + 1) <= box->width(), qPrintable(what));
+                }
+            }
         }
     }
 };
