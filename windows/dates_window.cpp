@@ -70,11 +70,11 @@ DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     // heard as what they show, and the date labels say whose date they show.
     m_first.calendar = createCalendar("MonthView1", "First date");
     m_second.calendar = createCalendar("MonthView2", "Second date");
-    m_first.date = createLabel("Date1", "Date1", "First date as text");
-    m_second.date = createLabel("Date2", "Date2", "Second date as text");
-    m_first.sentence = createLabel("Label1", "Label1", "First date sentence");
-    m_second.sentence = createLabel("Label2", "Label2", "Second date sentence");
-    m_date3 = createLabel("Date3", "Date3", "Difference between the dates");
+    m_first.date = createLabel("Date1", "Date1");
+    m_second.date = createLabel("Date2", "Date2");
+    m_first.sentence = createLabel("Label1", "Label1");
+    m_second.sentence = createLabel("Label2", "Label2");
+    m_date3 = createLabel("Date3", "Date3");
 
     // The three sentences, one row each, as the window shows them.
     addCopyAllResults(*this, [this] {
@@ -190,12 +190,12 @@ void DatesWindow::nameMonthButtons(QCalendarWidget* calendar)
               owner + QStringLiteral(", year ") + QString::number(page.year()));
 }
 
-QLabel* DatesWindow::createLabel(const char* name, const char* initialText,
-                                 const char* accessibleName)
+// Named for a reader by checkDates(), which the constructor runs: each label
+// by the words it shows, a date label also by whose date it is.
+QLabel* DatesWindow::createLabel(const char* name, const char* initialText)
 {
     auto* label = new QLabel(QString::fromLatin1(initialText), this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(QString::fromLatin1(accessibleName));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }

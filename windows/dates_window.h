@@ -43,7 +43,7 @@ private:
     // tells a reader of each day the keys move to.
     void speakForCalendar(QCalendarWidget* calendar);
     void nameMonthButtons(QCalendarWidget* calendar);
-    QLabel* createLabel(const char* name, const char* initialText, const char* accessibleName);
+    QLabel* createLabel(const char* name, const char* initialText);
 
     const engine::NumberFormat m_format;
     // A calendar and the two labels that speak of its date.

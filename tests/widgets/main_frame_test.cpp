@@ -185,6 +185,8 @@ private slots:
         QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("mhelp"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
         QCOMPARE(menus[2]->data().toInt(), 200);
+        for (const QAction* menu : menus)  // the menu and its title answer to one name
+            QCOMPARE(menu->objectName(), menu->menu()->objectName());
     }
 
     void menuItemsInOrder_data()
