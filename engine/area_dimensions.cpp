@@ -62,7 +62,8 @@ private:
                 if (!field) return field.status;
                 const Checked inBase = Judge(field.value * m_table.fieldFactors[std::size_t(part)]);
                 if (inBase.status != EvalStatus::Ok) return inBase.status;
-                const Checked total = part == 0 ? inBase : Judge(sum + inBase.value);
+                // 0 + a is a exactly, so the sum keeps the order (a + b) + c.
+                const Checked total = Judge(sum + inBase.value);
                 if (total.status != EvalStatus::Ok) return total.status;
                 sum = total.value;
             }
