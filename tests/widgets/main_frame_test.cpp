@@ -660,6 +660,9 @@ private slots:
         QCOMPARE(frame.findChildren<frame::HelpViewer*>().size(), 1);
         // Bounded to the screen: a viewer taller than the screen hides its buttons.
         QVERIFY(viewer->screen()->availableGeometry().contains(viewer->geometry()));
+        // The text fills the viewer below its named toolbar.
+        QVERIFY(viewer->findChild<QToolBar*>(QStringLiteral("HelpToolBar")));
+        QVERIFY(viewer->browser()->height() > viewer->height() / 2);
     }
 
     void f1OnAMenuItemShowsItsTopic_data()
