@@ -23,8 +23,8 @@ namespace frame {
 
 namespace {
 
-// Toolbar and menu sizes, at up to twice the usual resolution.
-constexpr int kLargestCachedPixels = 48;
+// Toolbar and menu icons, large toolbar icons included, before the screen's scale.
+constexpr int kLargestCachedPixels = 64;
 
 // Draws one of our SVG pictures when a size of it is first asked for, and
 // keeps what it drew in the pixmap cache. Qt's own SVG icon engine reads and
@@ -79,8 +79,10 @@ public:
         }
         // The large sizes are the window manager's icon and the About box's
         // logo: each is asked for once and kept by whoever asked, so a cached
-        // copy would only double it.
-        if (size.width() <= kLargestCachedPixels) QPixmapCache::insert(cacheKey, drawn);
+        // copy would only double it. Toolbar and menu sizes stay cached at any
+        // scale, or every repaint would parse the picture again.
+        if (size.width() <= kLargestCachedPixels * qApp->devicePixelRatio())
+            QPixmapCache::insert(cacheKey, drawn);
         return drawn;
     }
 
