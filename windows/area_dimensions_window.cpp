@@ -203,6 +203,10 @@ void AreaDimensionsWindow::changeEvent(QEvent* event)
 TwipsGrid AreaDimensionsWindow::fittedGrid() const
 {
     const int clientWidth = m_d.widthTwips - kNonClientWidthTwips;
+    // A font the desktop gives one class of control (the fields, say) reaches
+    // a control only when it is polished, and it would otherwise be measured
+    // with the window's font and cut short when shown.
+    ensurePolished();
     TwipsGrid grid(*this);
     grid.fitAcross(m_heading->sizeHint().width(), clientWidth - kFrameLeft - kFieldLefts[0]);
     grid.fitDown(m_heading->sizeHint().height(), kHeadingHeight);

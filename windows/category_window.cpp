@@ -329,7 +329,7 @@ void CategoryWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
 }
 
-// The widths the design leaves to "up to the next control on the line", in twips.
+// The widths the layout leaves to "up to the next control on the line", in twips.
 CategoryWindow::Widths CategoryWindow::widths() const
 {
     const CategoryLayout& l = m_descriptor.layout;
@@ -344,10 +344,14 @@ CategoryWindow::Widths CategoryWindow::widths() const
     return w;
 }
 
-// The grid stretches where a text would not fit its place in the design.
+// The grid stretches where a text would not fit its place in the layout.
 TwipsGrid CategoryWindow::fittedGrid(const Widths& w) const
 {
     const CategoryLayout& l = m_descriptor.layout;
+    // A font the desktop gives one class of control (the fields, say) reaches
+    // a control only when it is polished, and it would otherwise be measured
+    // with the window's font and cut short when shown.
+    ensurePolished();
     TwipsGrid grid(*this);
     grid.fitAcross(m_prompt->sizeHint().width(), w.prompt);
     grid.fitAcross(lineEditWidthFor(*m_valueBox, widestResultText()), l.boxWidth);
@@ -368,7 +372,7 @@ TwipsGrid CategoryWindow::fittedGrid(const Widths& w) const
     return grid;
 }
 
-// Controls stand where the design puts them, in twips converted at the
+// Controls stand where the layout puts them, in twips converted at the
 // screen's resolution and stretched where the fonts need it.
 void CategoryWindow::layOut()
 {

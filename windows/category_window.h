@@ -45,7 +45,7 @@ public:
     // The source unit: the first selected option, scanning from 1; 0 if none.
     int selectedUnit() const;
 
-    // The design's client size in pixels (the window size less title bar and
+    // The laid-out client size in pixels (the window size less title bar and
     // borders), widened where the fonts need more room.
     QSize sizeHint() const override;
 

@@ -36,7 +36,7 @@ int pixelsToTwips(double pixels, double logicalDpi);
 int lineEditWidthFor(const QLineEdit& edit, const QString& text);
 
 // A window's layout in twips, converted at the window's resolution. Where the
-// fonts need more room than the design gives (they are wider than the fonts it
+// fonts need more room than the layout gives (they are wider than the fonts it
 // was drawn for), the whole grid stretches by one factor across and one down,
 // so that nothing is cut and the proportions hold.
 class TwipsGrid {

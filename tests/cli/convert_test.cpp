@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -194,6 +195,37 @@ TEST(LocaleFormat, FollowsTheLocaleName)
         EXPECT_EQ(format.decimal, c.decimal);
         EXPECT_EQ(format.group, c.group);
     }
+}
+
+// The C library's order: LC_ALL over LC_NUMERIC over LANG, an empty one
+// counting as unset.
+TEST(LocaleFormat, FollowsTheEnvironmentInTheLibrarysOrder)
+{
+    const struct {
+        const char *all, *numeric, *lang;
+        const char* decimal;
+    } cases[] = {
+        {nullptr, nullptr, nullptr, "."},
+        {nullptr, nullptr, "de_DE.UTF-8", ","},
+        {nullptr, "de_DE.UTF-8", "en_US.UTF-8", ","},
+        {nullptr, "en_US.UTF-8", "de_DE.UTF-8", "."},
+        {"de_DE.UTF-8", "en_US.UTF-8", "en_US.UTF-8", ","},
+        {"", "de_DE.UTF-8", nullptr, ","},
+        {"", "", "de_DE.UTF-8", ","},
+    };
+    const char* names[] = {"LC_ALL", "LC_NUMERIC", "LANG"};
+    for (const auto& c : cases) {
+        const char* values[] = {c.all, c.numeric, c.lang};
+        for (int i = 0; i < 3; ++i) {
+            if (values[i]) setenv(names[i], values[i], 1);
+            else unsetenv(names[i]);
+        }
+        SCOPED_TRACE(testing::Message()
+                     << (c.all ? c.all : "-") << " / " << (c.numeric ? c.numeric : "-") << " / "
+                     << (c.lang ? c.lang : "-"));
+        EXPECT_EQ(cli::FormatFromEnvironment().decimal, c.decimal);
+    }
+    for (const char* name : names) unsetenv(name);
 }
 
 }  // namespace

@@ -423,7 +423,7 @@ void TestCategoryWindow::valueBoxHasFocusWhenShown()
     QVERIFY(c.options[0]->hasFocus());
 }
 
-// As a child window of the program's frame, sized to its design.
+// As a child window of the program's frame, at its laid-out size.
 void TestCategoryWindow::valueBoxHasFocusInTheFrame()
 {
     QMdiArea area;
@@ -544,7 +544,7 @@ void TestCategoryWindow::nothingIsClipped_data()
 }
 
 // Every control lies inside the window, every text fits its control, and the
-// window is at least the design's size less its title bar and borders.
+// window is at least its laid-out size less its title bar and borders.
 void TestCategoryWindow::nothingIsClipped()
 {
     QFETCH(WindowId, id);

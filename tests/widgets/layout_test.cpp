@@ -117,19 +117,27 @@ private slots:
     void everyTextShowsWholeAtEveryFontSize_data()
     {
         QTest::addColumn<int>("points");
-        QTest::newRow("desktop font") << 0;
-        QTest::newRow("13 pt") << 13;
-        QTest::newRow("18 pt") << 18;
+        QTest::addColumn<QByteArray>("onlyFor");
+        QTest::newRow("desktop font") << 0 << QByteArray();
+        QTest::newRow("13 pt") << 13 << QByteArray();
+        QTest::newRow("18 pt") << 18 << QByteArray();
+        // A desktop may give the fields a font of their own; then no caption
+        // stretches the layout for them. Last, as a class font stays set.
+        QTest::newRow("18 pt fields") << 18 << QByteArray("QLineEdit");
+        QTest::newRow("18 pt captions") << 18 << QByteArray("QLabel");
+        QTest::newRow("18 pt options") << 18 << QByteArray("QRadioButton");
     }
 
     void everyTextShowsWholeAtEveryFontSize()
     {
         QFETCH(int, points);
+        QFETCH(QByteArray, onlyFor);
+        const char* className = onlyFor.isEmpty() ? nullptr : onlyFor.constData();
         const QFont desktop = QApplication::font();
         QFont font = desktop;
         if (points) font.setPointSize(points);
-        QApplication::setFont(font);
-        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        QApplication::setFont(font, className);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop, className); });
         for (std::size_t id = 0; id < windows::kWindowCount; ++id) {
             std::unique_ptr<QWidget> window(
                 windows::createWindow(static_cast<windows::WindowId>(id), {".", ","}));
