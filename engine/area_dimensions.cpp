@@ -1,6 +1,7 @@
 #include "engine/area_dimensions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/evaluate.h"
@@ -54,25 +55,26 @@ private:
         }
 
         // Length and width in the base unit: (a + b) + c, in that order.
-        Checked sides[2];
-        for (int side = 0; side < 2; ++side) {
+        std::array<double, 2> sides{};
+        const std::size_t parts = m_table.fieldFactors.size();
+        for (std::size_t side = 0; side < sides.size(); ++side) {
             double sum = 0.0;
-            for (int part = 0; part < 3; ++part) {
-                const ReadResult field = ReadValue(m_boxes.Box(side * 3 + part + 1));
+            for (std::size_t part = 0; part < parts; ++part) {
+                const ReadResult field = ReadValue(m_boxes.Box(int(side * parts + part + 1)));
                 if (!field) return field.status;
-                const Checked inBase = Judge(field.value * m_table.fieldFactors[std::size_t(part)]);
+                const Checked inBase = Judge(field.value * m_table.fieldFactors[part]);
                 if (inBase.status != EvalStatus::Ok) return inBase.status;
                 // 0 + a is a exactly, so the sum keeps the order (a + b) + c.
                 const Checked total = Judge(sum + inBase.value);
                 if (total.status != EvalStatus::Ok) return total.status;
                 sum = total.value;
             }
-            sides[side] = {sum, EvalStatus::Ok};
+            sides[side] = sum;
         }
-        if (const EvalStatus status = write(7, FormatValue(sides[0].value, m_format), level);
+        if (const EvalStatus status = write(7, FormatValue(sides[0], m_format), level);
             status != EvalStatus::Ok)
             return status;
-        if (const EvalStatus status = write(8, FormatValue(sides[1].value, m_format), level);
+        if (const EvalStatus status = write(8, FormatValue(sides[1], m_format), level);
             status != EvalStatus::Ok)
             return status;
 
