@@ -198,6 +198,15 @@ void AreaDimensionsWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
 }
 
+// A control asks for room when its font changes without the window's, as
+// when the desktop gives the fields a font of their own while the window is
+// open. Its texts changing ask too; those leave the grid as it is.
+bool AreaDimensionsWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && fittedGrid().stretch() != m_stretch) layOut();
+    return QWidget::event(event);
+}
+
 // The grid stretches where a text would not fit its place in the layout. A
 // field need not show a long typed text whole, but it must show its line.
 TwipsGrid AreaDimensionsWindow::fittedGrid() const
@@ -272,6 +281,7 @@ void AreaDimensionsWindow::layOut()
         m_buttons[k]->setGeometry(rect(buttonLefts[k], kButtonTop, kButtonWidth, kButtonHeight));
 
     m_clientSize = grid.size(clientWidth, clientHeight);
+    m_stretch = grid.stretch();
     updateGeometry();
     resize(m_clientSize);
 }

@@ -55,6 +55,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void createInputs();
@@ -79,6 +80,7 @@ private:
     std::array<QWidget*, 2> m_inputLabels{};  // "Enter a Length", "Enter a Width"
     std::array<QWidget*, 2> m_buttons{};      // back to Area, the other area window
     QSize m_clientSize;
+    QSizeF m_stretch;  // the grid's stretch when last laid out
     // While compute() applies a run's texts: the engine has already run the
     // nested computations those writes start.
     bool m_applyingRun = false;

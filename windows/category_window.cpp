@@ -329,6 +329,16 @@ void CategoryWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
 }
 
+// A control asks for room when its font changes without the window's, as
+// when the desktop gives the fields a font of their own while the window is
+// open. Its texts changing ask too; those leave the grid as it is.
+bool CategoryWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && fittedGrid(widths()).stretch() != m_stretch)
+        layOut();
+    return QWidget::event(event);
+}
+
 // The widths the layout leaves to "up to the next control on the line", in twips.
 CategoryWindow::Widths CategoryWindow::widths() const
 {
@@ -428,6 +438,7 @@ void CategoryWindow::layOut()
         if (placement.control) placement.control->setGeometry(grid.rect(placement.twips));
 
     m_clientSize = grid.size(clientWidth, clientHeight);
+    m_stretch = grid.stretch();
     updateGeometry();
     resize(m_clientSize);
 }

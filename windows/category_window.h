@@ -66,6 +66,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void createTopLine();
@@ -140,6 +141,7 @@ private:
     };
     std::vector<Placement> m_extraControls;
     QSize m_clientSize;
+    QSizeF m_stretch;  // the grid's stretch when last laid out
 };
 
 }  // namespace windows

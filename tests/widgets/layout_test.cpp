@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "windows/area_dimensions_window.h"
 #include "windows/category_window.h"
@@ -84,6 +85,12 @@ private slots:
 
         const std::optional<int> left = twips(fields[2]), top = twips(fields[3]),
                                  width = twips(fields[4]), height = twips(fields[5]);
+        if (fields[1] == QLatin1String("(window)")) {
+            QVERIFY(width && height);
+            QCOMPARE(window->sizeHint(), grid->size(*width - windows::kNonClientWidthTwips,
+                                                    *height - windows::kNonClientHeightTwips));
+            return;
+        }
         QVERIFY(left);
         QString name = fields[1];
         const bool everyRow = name.endsWith(QLatin1String("(k)"));
@@ -118,30 +125,43 @@ private slots:
     {
         QTest::addColumn<int>("points");
         QTest::addColumn<QByteArray>("onlyFor");
-        QTest::newRow("desktop font") << 0 << QByteArray();
-        QTest::newRow("13 pt") << 13 << QByteArray();
-        QTest::newRow("18 pt") << 18 << QByteArray();
+        QTest::addColumn<bool>("whileOpen");
+        QTest::newRow("desktop font") << 0 << QByteArray() << false;
+        QTest::newRow("13 pt") << 13 << QByteArray() << false;
+        QTest::newRow("18 pt") << 18 << QByteArray() << false;
+        QTest::newRow("18 pt while open") << 18 << QByteArray() << true;
         // A desktop may give the fields a font of their own; then no caption
         // stretches the layout for them. Last, as a class font stays set.
-        QTest::newRow("18 pt fields") << 18 << QByteArray("QLineEdit");
-        QTest::newRow("18 pt captions") << 18 << QByteArray("QLabel");
-        QTest::newRow("18 pt options") << 18 << QByteArray("QRadioButton");
+        QTest::newRow("18 pt fields") << 18 << QByteArray("QLineEdit") << false;
+        QTest::newRow("18 pt fields while open") << 18 << QByteArray("QLineEdit") << true;
+        QTest::newRow("18 pt captions") << 18 << QByteArray("QLabel") << false;
+        QTest::newRow("18 pt options") << 18 << QByteArray("QRadioButton") << false;
     }
 
     void everyTextShowsWholeAtEveryFontSize()
     {
         QFETCH(int, points);
         QFETCH(QByteArray, onlyFor);
+        QFETCH(bool, whileOpen);
         const char* className = onlyFor.isEmpty() ? nullptr : onlyFor.constData();
         const QFont desktop = QApplication::font();
         QFont font = desktop;
         if (points) font.setPointSize(points);
-        QApplication::setFont(font, className);
         const auto restore = qScopeGuard([&] { QApplication::setFont(desktop, className); });
+        if (!whileOpen) QApplication::setFont(font, className);
+        std::vector<std::unique_ptr<QWidget>> windows;
         for (std::size_t id = 0; id < windows::kWindowCount; ++id) {
-            std::unique_ptr<QWidget> window(
+            windows.emplace_back(
                 windows::createWindow(static_cast<windows::WindowId>(id), {".", ","}));
-            window->show();  // the windows laid out by Qt's layouts settle when shown
+            windows.back()->show();  // the windows laid out by Qt's layouts settle when shown
+        }
+        if (whileOpen) QApplication::setFont(font, className);
+        QCoreApplication::processEvents();  // the controls ask for room by posted events
+        for (const auto& window : windows) {
+            // A window that Qt's layouts arrange keeps the size it was shown
+            // at and gives its controls their minimum sizes; that is Qt's
+            // to settle, not ours.
+            if (whileOpen && window->layout()) continue;
             for (const QWidget* w : window->findChildren<QWidget*>()) {
                 if (w->isHidden()) continue;
                 const QString what = window->objectName() + u' ' + w->objectName();
