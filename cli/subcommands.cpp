@@ -70,8 +70,7 @@ int RunAreaDimensions(const Subcommand& command, const engine::AreaDimensionsTab
     const engine::DimensionRun run = engine::RunAreaDimensions(table, boxes, format);
     // A fault leaves the results before its box written, and only those.
     const int lines = run.status == engine::EvalStatus::Ok ? engine::kDimensionResults
-                      : run.faultResult > 0                ? run.faultResult - 1
-                                                           : 0;
+                                                           : std::max(run.faultResult - 1, 0);
 
     if (tsv) {
         for (int k = 1; k <= lines; ++k) out << k << '\t' << boxes.Result(k) << '\n';
