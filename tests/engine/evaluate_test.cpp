@@ -49,6 +49,16 @@ TEST(Evaluate, AFaultStopsAtItsCellKeepingEarlierWrites)
     }
 }
 
+TEST(Evaluate, RefusesASourceUnitOutsideTheTable)
+{
+    for (const int source : {0, -1, 4}) {
+        SCOPED_TRACE(source);
+        RecordingSink sink;
+        EXPECT_EQ(Evaluate(kFaultTable, source, "1", kPoint, sink), EvalStatus::InvalidOperation);
+        EXPECT_TRUE(sink.writes.empty());
+    }
+}
+
 TEST(ApplyRule, RunsStepsLeftToRightEachRoundedToDouble)
 {
     // (v × 3) ÷ 10 and v × (3 ÷ 10) differ in the last bit for v = 0.1.

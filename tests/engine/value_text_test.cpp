@@ -116,6 +116,8 @@ TEST(ReadValue, FailsOnlyBeyondTheDoubleRange)
     EXPECT_EQ(ReadValue("1e99999999999999999999999").status, EvalStatus::Overflow);
     // Too small for a double reads as zero; subnormals are still numbers.
     EXPECT_EQ(ReadValue("1e-400").value, 0.0);
+    EXPECT_EQ(ReadValue("-1e-400").value, 0.0);
+    EXPECT_TRUE(std::signbit(ReadValue("-1e-400").value));
     EXPECT_EQ(ReadValue("1e-99999999999999999999999").value, 0.0);
     EXPECT_EQ(ReadValue("4.9e-324").value, std::numeric_limits<double>::denorm_min());
     // Zeros before the digits move the exponent: this is 1e348.

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QLabel>
@@ -50,8 +51,15 @@ void TestDatesWindow::namesEveryControl()
     std::unique_ptr<QWidget> window(windows::createWindow(windows::WindowId::Dates, kPointFormat));
     QCOMPARE(window->objectName(), QStringLiteral("Form00"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Difference Between Dates"));
-    QVERIFY(calendar(*window, "MonthView1"));
-    QVERIFY(calendar(*window, "MonthView2"));
+    for (const char* name : {"MonthView1", "MonthView2"}) {
+        QCalendarWidget* month = calendar(*window, name);
+        QVERIFY2(month, name);
+        // Seven day columns: week numbers would be one more for a reader to
+        // pass on every row.
+        const auto* view = month->findChild<QAbstractItemView*>("qt_calendar_calendarview");
+        QVERIFY(view);
+        QCOMPARE(view->model()->columnCount(), 7);
+    }
     for (const char* name : {"Date1", "Date2", "Label1", "Label2", "Date3"})
         QVERIFY2(window->findChild<QLabel*>(QString::fromLatin1(name)), name);
     // 11205 × 6200 twips less the title bar and borders.

@@ -94,6 +94,8 @@ private slots:
     void aFaultGreysThePricesOfAnotherUnit();
     void statusBarShowsTheHintWithTheCaption();
     void emptiedFieldSaysWhyUntilTheNextEntry();
+    void markerOutlineFollowsTheTextColour_data();
+    void markerOutlineFollowsTheTextColour();
 };
 
 void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole_data()
@@ -362,3 +364,34 @@ void TestReadingHint::emptiedFieldSaysWhyUntilTheNextEntry()
 
 QTEST_MAIN(TestReadingHint)
 #include "reading_hint_test.moc"
+
+void TestReadingHint::markerOutlineFollowsTheTextColour_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("dark") << QColor(0x20, 0x20, 0x20) << QColor(Qt::white);
+}
+
+void TestReadingHint::markerOutlineFollowsTheTextColour()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    const std::unique_ptr<QWidget> window = open(WindowId::Distance, {".", ","});
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    window->setPalette(palette);
+    auto* value = window->findChild<QLineEdit*>(
+        QString::fromLatin1(windows::findDescriptor(WindowId::Distance)->names.valueBox));
+    QVERIFY(value);
+    type(value, QStringLiteral("1,5"));
+    QVERIFY(marked(value));
+    const QImage icon = markerOf(value)->icon().pixmap(QSize(16, 16)).toImage();
+    int outline = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            outline += qAlpha(icon.pixel(x, y)) == 255 &&
+                       (icon.pixel(x, y) & 0xffffff) == (text.rgb() & 0xffffff);
+    QVERIFY2(outline >= 8, qPrintable(QString::number(outline)));
+}

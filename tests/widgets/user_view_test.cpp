@@ -172,7 +172,8 @@ private slots:
     }
 
     // Asking for help again brings the viewer back to the front, also from
-    // behind the frame and when minimized.
+    // behind the frame and when minimized. (Offscreen, a wait for a window to
+    // be active only waits for it to be shown, so the test asks it directly.)
     void helpComesToTheFront()
     {
         frame::MainFrame frame;
@@ -182,19 +183,48 @@ private slots:
         contents->trigger();
         auto* viewer = frame.findChild<frame::HelpViewer*>(QStringLiteral("HelpViewer"));
         QVERIFY(viewer);
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTRY_VERIFY(viewer->isActiveWindow());
 
-        frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
-        contents->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        struct RaiseWatch : QObject {
+            int raised = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                raised += event->type() == QEvent::ZOrderChange;
+                return false;
+            }
+        } watch;
+        viewer->installEventFilter(&watch);
+        for (const bool minimised : {false, true}) {
+            if (minimised) viewer->showMinimized();
+            frame.activateWindow();
+            QTRY_VERIFY(frame.isActiveWindow());
+            watch.raised = 0;
+            contents->trigger();
+            QVERIFY(!viewer->isMinimized());
+            QVERIFY(watch.raised > 0);
+            QTRY_VERIFY(viewer->isActiveWindow());
+        }
+    }
 
-        viewer->showMinimized();
-        frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
-        contents->trigger();
-        QVERIFY(!viewer->isMinimized());
-        QVERIFY(QTest::qWaitForWindowActive(viewer));
+    // A sub-window made larger than its table shades what lies beyond it, so
+    // the empty room does not read as part of the table.
+    void roomBeyondTheTableIsShaded()
+    {
+        frame::MainFrame frame;
+        frame.resize(1400, 1000);
+        frame.show();
+        frame.showWindow(WindowId::Temperature);
+        QMdiSubWindow* sub = frame.findChild<QMdiArea*>()->activeSubWindow();
+        QVERIFY(sub);
+        QWidget* window = sub->widget();
+        const QSize table = window->size();
+        sub->resize(sub->size() + QSize(120, 80));
+        QTRY_VERIFY(window->width() > table.width() + 100);
+        const QImage image = window->grab().toImage();
+        const QRgb shade = window->palette().color(QPalette::Mid).rgb();
+        QCOMPARE(image.pixel(image.width() - 2, image.height() - 2), shade);
+        QCOMPARE(image.pixel(table.width() + 40, 4), shade);
+        QVERIFY(image.pixel(table.width() / 2, 4) != shade);
     }
 
     // OK stands inside the box, clear of the other controls, and hides it.
