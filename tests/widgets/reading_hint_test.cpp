@@ -329,6 +329,10 @@ void TestReadingHint::statusBarShowsTheHintWithTheCaption()
              qPrintable(spoken->text(QAccessible::Name)));
     type(distance, QStringLiteral("1.5"));
     QVERIFY(hint->text().isEmpty());
+    // The hint, a sentence or two, has two thirds of the bar to the message's one.
+    QVERIFY(failure->text().isEmpty());
+    QCoreApplication::processEvents();  // the bar lays out the emptied hint
+    QVERIFY(hint->width() > failure->width() * 3 / 2);
 }
 
 void TestReadingHint::emptiedFieldSaysWhyUntilTheNextEntry()
