@@ -59,6 +59,18 @@ void TestDatesWindow::namesEveryControl()
         const auto* view = month->findChild<QAbstractItemView*>("qt_calendar_calendarview");
         QVERIFY(view);
         QCOMPARE(view->model()->columnCount(), 7);
+        // A reader names each of the calendar's own buttons with its calendar.
+        const QString spoken = month->accessibleName();
+        const struct {
+            const char *part, *words;
+        } parts[] = {{"qt_calendar_prevmonth", ", previous month"},
+                     {"qt_calendar_nextmonth", ", next month"},
+                     {"qt_calendar_yearedit", ", year"}};
+        for (const auto& p : parts) {
+            const auto* widget = month->findChild<QWidget*>(QString::fromLatin1(p.part));
+            QVERIFY2(widget, p.part);
+            QCOMPARE(widget->accessibleName(), spoken + QString::fromLatin1(p.words));
+        }
     }
     for (const char* name : {"Date1", "Date2", "Label1", "Label2", "Date3"})
         QVERIFY2(window->findChild<QLabel*>(QString::fromLatin1(name)), name);
