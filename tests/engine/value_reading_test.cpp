@@ -70,6 +70,13 @@ TEST(ReadValueAccounted, SaysWhereAndWhyReadingStopped)
         EXPECT_EQ(reading.result.status, plain.status);
         EXPECT_EQ(reading.result.value, plain.value);
     }
+    // Past the largest number, a radix text is still read to its last digit.
+    for (const std::string& text :
+         {"&O1" + std::string(5000, '7') + "89", "&H1" + std::string(5000, 'f') + "G"}) {
+        const engine::ValueReading reading = engine::ReadValueAccounted(text, kC);
+        EXPECT_EQ(reading.result.status, engine::EvalStatus::Overflow);
+        EXPECT_EQ(reading.end, text.find_first_of("89G"));
+    }
 }
 
 // The account costs a keystroke nothing on the heap, however long the text.
