@@ -39,8 +39,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Paint) return false;
         auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Resize) {
+            // A window that lays itself out again for another font asks for
+            // another size: it may not be made smaller than that, and the
+            // shade moves to its new edge.
+            const QSize wanted = window->sizeHint();
+            if (wanted.isValid() && wanted != window->property(kTableSizeProperty).toSize()) {
+                window->setProperty(kTableSizeProperty, wanted);
+                window->setMinimumSize(wanted);
+            }
+            return false;
+        }
+        if (event->type() != QEvent::Paint) return false;
         const QSize table = window->property(kTableSizeProperty).toSize();
         const QRegion beyond = QRegion(window->rect()) - QRegion(QRect(QPoint(0, 0), table));
         if (beyond.isEmpty()) return false;

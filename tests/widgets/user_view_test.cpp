@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "frame/about_form.h"
@@ -225,6 +226,26 @@ private slots:
         QCOMPARE(image.pixel(image.width() - 2, image.height() - 2), shade);
         QCOMPARE(image.pixel(table.width() + 40, 4), shade);
         QVERIFY(image.pixel(table.width() / 2, 4) != shade);
+    }
+
+    // A larger desktop font while a window is open: the window lays itself
+    // out again and its sub-window grows to hold the whole table.
+    void tableStaysWholeWhenTheFontGrowsWhileOpen()
+    {
+        frame::MainFrame frame;
+        frame.resize(1600, 1200);
+        frame.show();
+        frame.showWindow(WindowId::Distance);
+        QWidget* window = frame.findChild<QMdiArea*>()->activeSubWindow()->widget();
+        const QSize before = window->size();
+        const QFont desktop = QApplication::font();
+        QFont big = desktop;
+        big.setPointSize(18);
+        QApplication::setFont(big);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        QTRY_VERIFY(window->sizeHint().width() > before.width());
+        QTest::qWait(50);  // the sub-window's own layout settles by posted events
+        QCOMPARE(window->size().expandedTo(window->sizeHint()), window->size());
     }
 
     // OK stands inside the box, clear of the other controls, and hides it.
