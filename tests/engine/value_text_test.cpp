@@ -118,6 +118,12 @@ TEST(ReadValue, FailsOnlyBeyondTheDoubleRange)
     EXPECT_EQ(ReadValue("1e-400").value, 0.0);
     EXPECT_EQ(ReadValue("-1e-400").value, 0.0);
     EXPECT_TRUE(std::signbit(ReadValue("-1e-400").value));
+    // Just under half the smallest subnormal: the library's read reports it
+    // out of range, and the value is still zero.
+    EXPECT_EQ(ReadValue("2e-324").value, 0.0);
+    EXPECT_EQ(ReadValue("2e-324").status, EvalStatus::Ok);
+    EXPECT_TRUE(std::signbit(ReadValue("-2e-324").value));
+    EXPECT_EQ(ReadValue("-2e-324").value, 0.0);
     EXPECT_EQ(ReadValue("1e-99999999999999999999999").value, 0.0);
     EXPECT_EQ(ReadValue("4.9e-324").value, std::numeric_limits<double>::denorm_min());
     // Zeros before the digits move the exponent: this is 1e348.

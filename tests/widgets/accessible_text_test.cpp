@@ -4,6 +4,7 @@
 // text, one attribute run over all of it (else the last character goes
 // unheard), and names that say the unit in words.
 
+#include <cstdlib>
 #include <memory>
 
 #include <QAccessible>
@@ -163,6 +164,22 @@ void TestAccessibleText::everyBoxAnswersEveryRequest()
                 }
             }
             QCOMPARE(covered, whole);
+
+            // Each character's rectangle ends where the next one's begins, so
+            // a magnifier or a reader's review lands on the character it
+            // names. A pixel is the rounding between a string's advance and
+            // its characters' advances.
+            for (int offset = 0; offset < length; ++offset) {
+                if (whole.at(offset).isSurrogate() ||
+                    (offset + 1 < length && whole.at(offset + 1).isSurrogate()))
+                    continue;
+                const QRect here = text->characterRect(offset);
+                const QRect next = text->characterRect(offset + 1);
+                QVERIFY2(!here.isEmpty() && std::abs(next.left() - (here.right() + 1)) <= 1,
+                         qPrintable(describe(box, whole, offset, {}, "characterRect")));
+            }
+            QVERIFY(text->characterRect(-1).isNull());
+            QVERIFY(text->characterRect(length + 1).isNull());
 
             // A reader reads back what the user selected; a box holds one selection.
             if (length >= 2) {

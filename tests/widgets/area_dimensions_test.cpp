@@ -1,3 +1,5 @@
+#include <utility>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
@@ -128,6 +130,12 @@ void TestAreaDimensionsWindow::namesEveryControl()
         QVERIFY2(field, qPrintable(QString::number(k)));
         QCOMPARE(field->isHidden(), k >= 7);  // the work boxes are never seen
         if (k <= 6) QCOMPARE(field->maxLength(), 21);
+    }
+    // Each row's label is its first field's, for a reader's label relation.
+    for (const auto& [row, first] : {std::pair{3, 1}, {4, 4}}) {
+        const QWidget* buddy = label("Label" + letter + QString::number(row))->buddy();
+        QVERIFY(buddy);
+        QCOMPARE(buddy->objectName(), indexed(fields.toLatin1().constData(), first));
     }
     const char* captions[] = {"sq. Millimeters", "sq. Centimeters", "sq. Inches", "sq. Feet",
                               "sq. Yards",       "sq. Meters",      "sq. Rods",   "sq. Acres",
