@@ -28,14 +28,40 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 RECORD = os.path.join(ROOT, "scripts", "tidy-clean.txt")
 
 
+# Where the commands clang-tidy reads are written, without the build's
+# precompiled headers: clang cannot read GCC's, and a file is checked as it
+# stands on its own, with the headers it includes itself.
+TIDY_DB = os.path.join(ROOT, "build", "tidy")
+
+
+def without_precompiled_header(args):
+    out = []
+    skip = False
+    for i, a in enumerate(args):
+        if skip:
+            skip = False
+        elif a == "-include" and i + 1 < len(args) and args[i + 1].endswith("cmake_pch.hxx"):
+            skip = True
+        elif a != "-Winvalid-pch":
+            out.append(a)
+    return out
+
+
 def compile_commands():
+    """Every file's command as a list of arguments, written for clang-tidy too."""
     with open(os.path.join(ROOT, "build", "compile_commands.json")) as f:
-        return {os.path.relpath(e["file"], ROOT): e for e in json.load(f)}
+        entries = json.load(f)
+    for e in entries:
+        e["arguments"] = without_precompiled_header(shlex.split(e.pop("command")))
+    os.makedirs(TIDY_DB, exist_ok=True)
+    with open(os.path.join(TIDY_DB, "compile_commands.json"), "w") as f:
+        json.dump(entries, f, indent=1)
+    return {os.path.relpath(e["file"], ROOT): e for e in entries}
 
 
 def preprocessor_args(entry):
     """The file's compile command, turned into clang's preprocessor run."""
-    args = shlex.split(entry["command"])[1:]
+    args = entry["arguments"][1:]
     out = ["clang++", "-E", "-dD", "-Wno-unused-command-line-argument"]
     skip = False
     for a in args:
@@ -68,7 +94,7 @@ def key_of(path, entry, shared):
         return None
     h = hashlib.sha256(shared)
     h.update(path.encode() + b"\0")
-    h.update(" ".join(shlex.split(entry["command"])[1:]).encode().replace(root, b"@") + b"\0")
+    h.update(" ".join(entry["arguments"][1:]).encode().replace(root, b"@") + b"\0")
     h.update(pre.stdout.replace(root, b"@"))
     return h.hexdigest()
 
@@ -107,7 +133,7 @@ def main():
           (len(todo), len(files), len(files) - len(todo)), flush=True)
 
     def tidy(path):
-        r = subprocess.run(["clang-tidy", "-p", "build", "--quiet", "--warnings-as-errors=*", path],
+        r = subprocess.run(["clang-tidy", "-p", TIDY_DB, "--quiet", "--warnings-as-errors=*", path],
                            capture_output=True, text=True)
         return path, r.returncode, r.stdout
 
