@@ -193,6 +193,12 @@ TEST(FormatValue, UsesTheRegionalDecimalSeparator)
     EXPECT_EQ(FormatValue(1234567, kComma), "1234567");  // never grouped
     EXPECT_EQ(FormatValue(0.5, NumberFormat{"\xd9\xab", "\xd9\xac"}), "0\xd9\xab"
                                                                       "5");
+    // A separator of up to eight bytes is written whole, in the longest text
+    // too; a longer one, which no region has, gives way to a point.
+    const std::string eight = "\xd9\xab\xd9\xab\xd9\xab\xd9\xab";
+    EXPECT_EQ(FormatValue(-1.23456789012345e100, NumberFormat{eight, ","}),
+              "-1" + eight + "23456789012345E+100");
+    EXPECT_EQ(FormatValue(0.5, NumberFormat{eight + "_", ","}), "0.5");
 }
 
 // Checks a written text against an independent reference: the C library's

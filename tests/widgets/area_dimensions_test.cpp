@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <utility>
 
 #include <QApplication>
@@ -131,11 +132,14 @@ void TestAreaDimensionsWindow::namesEveryControl()
         QCOMPARE(field->isHidden(), k >= 7);  // the work boxes are never seen
         if (k <= 6) QCOMPARE(field->maxLength(), 21);
     }
-    // Each row's label is its first field's, for a reader's label relation.
+    // Each row's label is its first field's, for a reader's label relation,
+    // and stands level with it.
     for (const auto& [row, first] : {std::pair{3, 1}, {4, 4}}) {
-        const QWidget* buddy = label("Label" + letter + QString::number(row))->buddy();
+        const QLabel* rowLabel = label("Label" + letter + QString::number(row));
+        const QWidget* buddy = rowLabel->buddy();
         QVERIFY(buddy);
         QCOMPARE(buddy->objectName(), indexed(fields.toLatin1().constData(), first));
+        QVERIFY(std::abs(rowLabel->geometry().center().y() - buddy->geometry().center().y()) <= 1);
     }
     const char* captions[] = {"sq. Millimeters", "sq. Centimeters", "sq. Inches", "sq. Feet",
                               "sq. Yards",       "sq. Meters",      "sq. Rods",   "sq. Acres",
@@ -150,6 +154,9 @@ void TestAreaDimensionsWindow::namesEveryControl()
         auto* unit = window.findChild<QLabel*>(indexed(labels.constData(), k));
         QVERIFY(unit);
         QCOMPARE(unit->text(), QString::fromLatin1(captions[k - 1]));
+        // The unit's name stands level with its result.
+        QVERIFY2(std::abs(unit->geometry().center().y() - result->geometry().center().y()) <= 1,
+                 qPrintable(unit->objectName()));
     }
 }
 
