@@ -244,10 +244,13 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     const QString shown = shownText();
     const int length = static_cast<int>(shown.size());
     if (offset < 0 || offset > length) return {};
+    // The box's cursor rectangle reaches a few pixels beyond the caret on
+    // either side, centred on it: the caret stands at its middle, not at its
+    // left edge, or every rectangle would lie that far left of its character.
     const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QFontMetrics metrics(box()->font());
     const int caretPosition = std::clamp(box()->cursorPosition(), 0, length);
-    const int x = caret.x() + metrics.horizontalAdvance(shown.left(offset)) -
+    const int x = caret.left() + caret.width() / 2 + metrics.horizontalAdvance(shown.left(offset)) -
                   metrics.horizontalAdvance(shown.left(caretPosition));
     // The place after the last character is as wide as a blank.
     const QString character = offset < length ? shown.mid(offset, 1) : QStringLiteral(" ");

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include <QAccessible>
 #include <QLabel>
@@ -77,6 +78,8 @@ private slots:
     void initTestCase() { windows::installAccessibility(); }
     void everyBoxAnswersEveryRequest_data();
     void everyBoxAnswersEveryRequest();
+    void everyBoxDoesWhatAReaderAsks_data() { everyBoxAnswersEveryRequest_data(); }
+    void everyBoxDoesWhatAReaderAsks();
     void namesSayTheUnitInWords_data();
     void namesSayTheUnitInWords();
     void placeholderOnlyStandsInForAMissingDescription();
@@ -254,6 +257,66 @@ void TestAccessibleText::namesSayTheUnitInWords()
     // A price is reached by Tab.
     if (auto* label = qobject_cast<QLabel*>(widget); label && control.startsWith(u"LabelU5"))
         QVERIFY(label->focusPolicy() & Qt::TabFocus);
+}
+
+// What a reader, a braille display or a voice-control program asks a box to
+// do: select, move the caret, find the character under a point, type,
+// delete and replace. A result box is read, never written.
+void TestAccessibleText::everyBoxDoesWhatAReaderAsks()
+{
+    QFETCH(WindowId, id);
+    std::unique_ptr<QWidget> window(windows::createWindow(id, kPointFormat));
+    for (QLineEdit* box : boxesOf(*window)) {
+        if (box->isHidden()) continue;  // the area windows' work boxes, which no one reaches
+        const QString name = box->objectName();
+        auto* face =
+            dynamic_cast<windows::AccessibleLineEdit*>(QAccessible::queryAccessibleInterface(box));
+        QVERIFY(face);
+        const QAccessible::State state = face->state();
+        QCOMPARE(bool(state.readOnly), box->isReadOnly());
+        QCOMPARE(bool(state.editable), !box->isReadOnly());
+        QVERIFY(state.selectableText);
+
+        box->setText(QStringLiteral("12345"));
+        const QString whole = box->text();
+        const int length = int(whole.size());
+        QVERIFY2(length >= 3, qPrintable(name));
+
+        face->setSelection(0, 1, 3);
+        QCOMPARE(std::pair(box->selectionStart(), box->selectedText()),
+                 std::pair(1, whole.mid(1, 2)));
+        face->setSelection(1, 0, 1);  // a box has one selection only
+        face->removeSelection(1);
+        QCOMPARE(box->selectedText(), whole.mid(1, 2));
+        face->removeSelection(0);
+        QVERIFY(!box->hasSelectedText());
+        face->addSelection(-5, 99);  // kept to the text
+        QCOMPARE(box->selectedText(), whole);
+        box->deselect();
+
+        face->setCursorPosition(2);
+        QCOMPARE(box->cursorPosition(), 2);
+        QCOMPARE(face->cursorPosition(), 2);
+        face->scrollToSubstring(1, length);
+        QCOMPARE(box->cursorPosition(), 1);  // the start of the part is shown
+
+        for (int offset = 0; offset < length; ++offset) {
+            const QRect rect = face->characterRect(offset);
+            QVERIFY2(face->offsetAtPoint(QPoint(rect.left() + 1, rect.center().y())) == offset,
+                     qPrintable(describe(box, whole, offset, {}, "offsetAtPoint")));
+        }
+        QCOMPARE(face->offsetAtPoint(box->mapToGlobal(QPoint(-5, -5))), -1);
+
+        const QString typed = box->isReadOnly() ? whole : QStringLiteral("1") + whole;
+        face->insertText(0, QStringLiteral("1"));
+        QCOMPARE(box->text(), typed);
+        face->deleteText(0, 1);
+        QCOMPARE(box->text(), whole);
+        face->replaceText(-3, 99, QStringLiteral("7"));
+        QCOMPARE(box->text(), box->isReadOnly() ? whole : QStringLiteral("7"));
+        face->setText(QAccessible::Value, QStringLiteral("8"));
+        QCOMPARE(box->text(), box->isReadOnly() ? whole : QStringLiteral("8"));
+    }
 }
 
 // As Qt's own line edits do: the grey prompt a box shows when empty is its
