@@ -1,5 +1,6 @@
 // The About box: its texts, its place on the screen, OK and Help.
 
+#include <QAction>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -126,6 +127,13 @@ private slots:
         QCOMPARE(browser->source().fragment(), QStringLiteral("topic202"));
         QVERIFY(
             browser->toPlainText().contains(QStringLiteral("Working with a conversion window")));
+        // Contents leads to the contents, and Back to the topic before them.
+        dialog->viewer()->findChild<QAction*>("helpcontents")->trigger();
+        QCOMPARE(browser->source().fragment(), QStringLiteral("topic200"));
+        auto* back = dialog->viewer()->findChild<QAction*>("helpback");
+        QVERIFY(back->isEnabled());
+        back->trigger();
+        QCOMPARE(browser->source().fragment(), QStringLiteral("topic202"));
 
         // A help file the program does not have opens nothing.
         dialog->setHelpFile(QStringLiteral("Missing.hlp"));

@@ -132,8 +132,8 @@ void TestAreaDimensionsWindow::namesEveryControl()
         QCOMPARE(field->isHidden(), k >= 7);  // the work boxes are never seen
         if (k <= 6) QCOMPARE(field->maxLength(), 21);
     }
-    // Each row's label is its first field's, for a reader's label relation,
-    // and stands level with it.
+    // Each row's label is given its row's first field (the box a reader
+    // hears it labels), and stands level with it.
     for (const auto& [row, first] : {std::pair{3, 1}, {4, 4}}) {
         const QLabel* rowLabel = label("Label" + letter + QString::number(row));
         const QWidget* buddy = rowLabel->buddy();

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QToolTip>
 
 #include <memory>
 
@@ -96,6 +97,7 @@ private slots:
     void emptiedFieldSaysWhyUntilTheNextEntry();
     void markerOutlineFollowsTheTextColour_data();
     void markerOutlineFollowsTheTextColour();
+    void clickOnTheMarkerShowsItsWords();
 };
 
 void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole_data()
@@ -366,6 +368,21 @@ void TestReadingHint::emptiedFieldSaysWhyUntilTheNextEntry()
     QVERIFY(!marked(cm));
 }
 
+// Without waiting for the pointer to rest on it.
+void TestReadingHint::clickOnTheMarkerShowsItsWords()
+{
+    const std::unique_ptr<QWidget> window = open(WindowId::Distance, {".", ","});
+    auto* value = window->findChild<QLineEdit*>(
+        QString::fromLatin1(windows::findDescriptor(WindowId::Distance)->names.valueBox));
+    QVERIFY(value);
+    type(value, QStringLiteral("1,5"));
+    QVERIFY(marked(value));
+    markerOf(value)->trigger();
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), value->toolTip());
+    QVERIFY(QToolTip::text().contains(QStringLiteral("digit groups are not read")));
+}
+
 QTEST_MAIN(TestReadingHint)
 #include "reading_hint_test.moc"
 
@@ -382,15 +399,17 @@ void TestReadingHint::markerOutlineFollowsTheTextColour()
     QFETCH(QColor, base);
     QFETCH(QColor, text);
     const std::unique_ptr<QWidget> window = open(WindowId::Distance, {".", ","});
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::Text, text);
-    window->setPalette(palette);
     auto* value = window->findChild<QLineEdit*>(
         QString::fromLatin1(windows::findDescriptor(WindowId::Distance)->names.valueBox));
     QVERIFY(value);
     type(value, QStringLiteral("1,5"));
     QVERIFY(marked(value));
+    // The colours change while the marker shows, as with a switch to a dark
+    // desktop theme.
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    window->setPalette(palette);
     const QImage icon = markerOf(value)->icon().pixmap(QSize(16, 16)).toImage();
     int outline = 0;
     for (int y = 0; y < icon.height(); ++y)
