@@ -56,6 +56,9 @@ class TestFixedTexts : public QObject {
     {
         if (name == m_frame->objectName()) return m_frame;
         if (name == QLatin1String("AboutForm")) return m_frame->aboutForm();
+        // The help viewer is made when help is first asked for.
+        if (name == QLatin1String("HelpViewer") && !m_frame->findChild<QWidget*>(name))
+            m_frame->findChild<QAction*>(QStringLiteral("quorvelhelp"))->trigger();
         return m_frame->findChild<QWidget*>(name);
     }
 
