@@ -248,23 +248,27 @@ private slots:
         QCOMPARE(window->size().expandedTo(window->sizeHint()), window->size());
     }
 
-    // OK stands inside the box, clear of the other controls, and hides it.
+    // OK and Help stand inside the box, clear of the other controls; OK hides it.
     void aboutOkStandsInTheBoxAndHidesIt()
     {
         frame::MainFrame frame;
         frame.findChild<QAction*>(QStringLiteral("mfabout"))->trigger();
         frame::AboutForm* about = frame.aboutForm();
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        auto* ok = about->findChild<QPushButton*>(QStringLiteral("butAboutOKR"));
-        QVERIFY(ok && ok->isVisible());
-        QVERIFY(about->rect().contains(ok->geometry()));
-        QVERIFY(ok->width() > 20 && ok->height() > 10);
-        for (const QWidget* other : about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other == ok || !other->isVisible() || other->objectName().isEmpty()) continue;
-            QVERIFY2(!other->geometry().intersects(ok->geometry()),
-                     qPrintable(other->objectName()));
+        for (const char* name : {"butAboutOKR", "butAboutHelpR"}) {
+            auto* button = about->findChild<QPushButton*>(QString::fromLatin1(name));
+            QVERIFY2(button && button->isVisible(), name);
+            QVERIFY2(about->rect().contains(button->geometry()), name);
+            QVERIFY(button->width() > 20 && button->height() > 10);
+            for (const QWidget* other : about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (other == button || !other->isVisible() || other->objectName().isEmpty())
+                    continue;
+                QVERIFY2(!other->geometry().intersects(button->geometry()),
+                         qPrintable(QString::fromLatin1(name) + u' ' + other->objectName()));
+            }
         }
-        QTest::mouseClick(ok, Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("butAboutOKR")),
+                          Qt::LeftButton);
         QVERIFY(!about->isVisible());
     }
 
