@@ -77,6 +77,16 @@ bool marked(QLineEdit* box)
     return marker && marker->isVisible() && box->actions().contains(marker);
 }
 
+// Distance's value box, given a text read only in part where a point
+// separates decimals, so that its marker shows.
+QLineEdit* withMarkedValue(const QWidget& distance)
+{
+    auto* value = distance.findChild<QLineEdit*>(
+        QString::fromLatin1(windows::findDescriptor(WindowId::Distance)->names.valueBox));
+    if (value) type(value, QStringLiteral("1,5"));
+    return value;
+}
+
 QString spoken(QString toolTip) { return toolTip.replace(u'\n', u' '); }
 
 const QString kOverflow = QStringLiteral("The number is too large to compute.");
@@ -372,11 +382,8 @@ void TestReadingHint::emptiedFieldSaysWhyUntilTheNextEntry()
 void TestReadingHint::clickOnTheMarkerShowsItsWords()
 {
     const std::unique_ptr<QWidget> window = open(WindowId::Distance, {".", ","});
-    auto* value = window->findChild<QLineEdit*>(
-        QString::fromLatin1(windows::findDescriptor(WindowId::Distance)->names.valueBox));
-    QVERIFY(value);
-    type(value, QStringLiteral("1,5"));
-    QVERIFY(marked(value));
+    QLineEdit* value = withMarkedValue(*window);
+    QVERIFY(value && marked(value));
     markerOf(value)->trigger();
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), value->toolTip());
@@ -399,11 +406,8 @@ void TestReadingHint::markerOutlineFollowsTheTextColour()
     QFETCH(QColor, base);
     QFETCH(QColor, text);
     const std::unique_ptr<QWidget> window = open(WindowId::Distance, {".", ","});
-    auto* value = window->findChild<QLineEdit*>(
-        QString::fromLatin1(windows::findDescriptor(WindowId::Distance)->names.valueBox));
-    QVERIFY(value);
-    type(value, QStringLiteral("1,5"));
-    QVERIFY(marked(value));
+    QLineEdit* value = withMarkedValue(*window);
+    QVERIFY(value && marked(value));
     // The colours change while the marker shows, as with a switch to a dark
     // desktop theme.
     QPalette palette = window->palette();
