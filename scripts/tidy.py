@@ -4,14 +4,17 @@
     scripts/tidy.py [--skip REGEX] [--no-record] FILE...
 
 A file that clang-tidy passes is written to scripts/tidy-clean.txt with a key:
-a hash of everything its result depends on, which is the file as the
-compiler's preprocessor sees it (every header it includes, Qt's and ours, and
-every macro), its compile flags, the clang-tidy version and every .clang-tidy.
-A later run skips a file whose key is recorded, since clang-tidy would read the
-very same input with the very same checks; any change to the file, to a header
-it includes, to its flags or to the checks gives a new key and a real run.
-This keeps the whole tree's check, tests included, inside the test command's
-time: a full run takes over ten minutes on two cores, mostly in Qt's headers.
+a hash of everything its result depends on. That is the file and every header
+of ours it includes, directly or through another (generated ones in build/
+too), its compile flags, the clang-tidy version, every .clang-tidy, and the
+versions of the Debian packages whose headers the sources reach (the C and C++
+libraries, Qt, GoogleTest, Benchmark, clang's own). A later run skips a file
+whose key is recorded, since clang-tidy would read the very same input with
+the very same checks; any change to the file, to a header of ours it includes,
+to its flags, to the checks or to a library package gives a new key and a
+real run. The key costs a few file reads, not a preprocessor run through Qt's
+headers. This keeps the whole tree's check, tests included, inside the test
+command's time: a full run takes over ten minutes on two cores.
 --no-record checks every file and leaves the record as it is.
 """
 import argparse
@@ -20,6 +23,7 @@ import glob
 import hashlib
 import json
 import os
+import re
 import shlex
 import subprocess
 import sys
@@ -47,35 +51,74 @@ def without_precompiled_header(args):
     return out
 
 
-def compile_commands():
-    """Every file's command as a list of arguments, written for clang-tidy too."""
+def compile_commands(files):
+    """Every file's command as a list of arguments, written for clang-tidy too.
+    A file build/ does not compile (the fuzz targets, which build only with
+    clang's fuzzer flags, in a build of their own) needs no more than the
+    language level and the tree's root on its search path."""
     with open(os.path.join(ROOT, "build", "compile_commands.json")) as f:
         entries = json.load(f)
     for e in entries:
         e["arguments"] = without_precompiled_header(shlex.split(e.pop("command")))
+    built = {os.path.relpath(e["file"], ROOT) for e in entries}
+    for path in files:
+        if path not in built:
+            entries.append({"directory": ROOT, "file": os.path.join(ROOT, path),
+                            "arguments": ["clang++", "-std=c++20", "-I" + ROOT, "-c", path]})
     os.makedirs(TIDY_DB, exist_ok=True)
     with open(os.path.join(TIDY_DB, "compile_commands.json"), "w") as f:
         json.dump(entries, f, indent=1)
     return {os.path.relpath(e["file"], ROOT): e for e in entries}
 
 
-def preprocessor_args(entry):
-    """The file's compile command, turned into clang's preprocessor run."""
-    args = entry["arguments"][1:]
-    out = ["clang++", "-E", "-dD", "-Wno-unused-command-line-argument"]
-    skip = False
-    for a in args:
-        if skip:
-            skip = False
-        elif a == "-o":
-            skip = True
-        elif a != "-c":
-            out.append(a)
-    return out
+# The packages that hold every header outside the tree that a source reaches;
+# an upgrade of one may change what clang-tidy reads.
+HEADER_PACKAGES = ["libc6-dev", "linux-libc-dev", "libstdc++-12-dev", "libclang-common-14-dev",
+                   "qt6-base-dev", "qt6-svg-dev", "libgl-dev", "libgtest-dev", "libgmock-dev",
+                   "libbenchmark-dev"]
+
+INCLUDE = re.compile(rb'^[ \t]*#[ \t]*include[ \t]*([<"])([^">]+)[">]', re.M)
+
+
+def include_dirs(entry):
+    """The command's search path, in order: -I, then -isystem."""
+    args = entry["arguments"]
+    found = {"-I": [], "-isystem": []}
+    for i, a in enumerate(args):
+        for flag in found:
+            if a == flag and i + 1 < len(args):
+                found[flag].append(args[i + 1])
+            elif a.startswith(flag) and len(a) > len(flag) and flag == "-I":
+                found[flag].append(a[len(flag):])
+    return [os.path.normpath(os.path.join(entry["directory"], d)) for d in found["-I"] + found["-isystem"]]
+
+
+def own_headers(path, entry):
+    """The file and every header inside the tree it includes, at any depth.
+    Every candidate is followed whatever the conditions around it, so the set
+    can only be too large, never too small."""
+    dirs = include_dirs(entry)
+    start = os.path.normpath(os.path.join(ROOT, path))
+    seen, todo = {start}, [start]
+    while todo:
+        current = todo.pop()
+        with open(current, "rb") as f:
+            text = f.read()
+        for bracket, name in INCLUDE.findall(text):
+            here = [os.path.dirname(current)] if bracket == b'"' else []
+            for d in here + dirs:
+                candidate = os.path.normpath(os.path.join(d, name.decode()))
+                if os.path.isfile(candidate):
+                    if candidate.startswith(ROOT + os.sep) and candidate not in seen:
+                        seen.add(candidate)
+                        todo.append(candidate)
+                    break
+    return sorted(seen)
 
 
 def checks_identity():
-    """What every key shares: the tool's version and the configured checks."""
+    """What every key shares: the tool's version, the configured checks and
+    the library packages' versions."""
     h = hashlib.sha256()
     h.update(subprocess.run(["clang-tidy", "--version"], capture_output=True, text=True).stdout.encode())
     for config in sorted(glob.glob(os.path.join(ROOT, "**", ".clang-tidy"), recursive=True)):
@@ -83,19 +126,21 @@ def checks_identity():
             h.update(os.path.relpath(config, ROOT).encode())
             with open(config, "rb") as f:
                 h.update(f.read())
+    versions = subprocess.run(["dpkg-query", "-W", "-f=${Package} ${Version}\\n"] + HEADER_PACKAGES,
+                              capture_output=True, text=True).stdout
+    h.update(versions.encode())
     return h.digest()
 
 
 def key_of(path, entry, shared):
     # Absolute paths differ from clone to clone; the text they lead to does not.
     root = ROOT.encode()
-    pre = subprocess.run(preprocessor_args(entry), cwd=entry["directory"], capture_output=True)
-    if pre.returncode != 0:
-        return None
     h = hashlib.sha256(shared)
     h.update(path.encode() + b"\0")
     h.update(" ".join(entry["arguments"][1:]).encode().replace(root, b"@") + b"\0")
-    h.update(pre.stdout.replace(root, b"@"))
+    for header in own_headers(path, entry):
+        with open(header, "rb") as f:
+            h.update(os.path.relpath(header, ROOT).encode() + b"\0" + f.read().replace(root, b"@") + b"\0")
     return h.hexdigest()
 
 
@@ -120,8 +165,8 @@ def main():
     args = ap.parse_args()
     os.chdir(ROOT)
 
-    commands = compile_commands()
-    files = [f for f in args.files if f in commands]
+    files = [f for f in args.files if os.path.isfile(f)]
+    commands = compile_commands(files)
     shared = checks_identity()
     jobs = os.cpu_count() or 2
     with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
