@@ -18,10 +18,10 @@ inline constexpr int kDimensionBoxes = 9;   // and work boxes 7 length, 8 width,
 inline constexpr int kDimensionResults = 10;
 
 struct AreaDimensionsTable {
-    std::string_view caption;   // "Area - Metric"
-    std::string_view baseUnit;  // unit of the work boxes: "cm", "in"
+    std::string_view caption;  // "Area - Metric"
     std::array<std::string_view, 3> fieldUnits;
-    std::array<double, 3> fieldFactors;  // a field's unit in the base unit
+    std::array<double, 3>
+        fieldFactors;  // a field's unit in the base unit, the work boxes' (cm, in)
     std::array<std::string_view, kDimensionResults> resultCaptions;
     // Cell k turns a side in the base unit into the side in result unit k:
     // one step (× c or ÷ c), or none for the base unit's own square.

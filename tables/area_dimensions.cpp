@@ -15,7 +15,6 @@ constexpr std::array<std::string_view, kDimensionResults> kCaptions = {
 // the standard window, not the 39.37007874 of its kilometre; both are kept.
 constexpr AreaDimensionsTable kMetric = {
     "Area - Metric",
-    "cm",
     {"km", "m", "cm"},
     {100000.0, 100.0, 1.0},
     kCaptions,
@@ -35,7 +34,6 @@ constexpr AreaDimensionsTable kMetric = {
 
 constexpr AreaDimensionsTable kStandard = {
     "Area - Standard",
-    "in",
     {"mi", "yd", "in"},
     {63360.0, 36.0, 1.0},
     kCaptions,
