@@ -11,8 +11,8 @@ Prints the score per layer and every mutant that survived.
 
 A mutant that does not compile (or compiles with a warning) is not counted.
 Numbers that only set a layout's spacing or margins are not mutated: no test
-can tell a pixel more of space from a pixel less. A window's twips (multiples
-of 15) move by a whole pixel, 15 twips.
+can tell a pixel more of space from a pixel less. A window's twips move by a
+whole pixel, 15 twips.
 Not part of the test command: each mutant costs a rebuild and a test run.
 """
 import argparse
@@ -152,9 +152,11 @@ def code_mutants(path, lines, rng):
             else:
                 try:
                     v = int(num)
-                    # A window's twips come in fifteens, a pixel at 96 dpi:
-                    # one twip more would move nothing on the screen.
-                    step = 15 if v >= 100 and v % 15 == 0 and path.startswith(("windows/", "frame/")) else 1
+                    # A window's measures of 100 and more are twips, and 15 of
+                    # them make a pixel at 96 dpi: one twip more would move
+                    # nothing on the screen, whether or not the measure is a
+                    # whole number of pixels (1300 is not).
+                    step = 15 if v >= 100 and path.startswith(("windows/", "frame/")) else 1
                     out.append(("number", n, m.start(1), num, str(v + step)))
                 except ValueError:
                     new = change_digit(num, rng)
