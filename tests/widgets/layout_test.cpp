@@ -119,6 +119,73 @@ private slots:
         }
     }
 
+    // What a user reads as a table: no control covers part of another or
+    // stands past the window's edge, at the desktop font and at a large one;
+    // and a label or an option beside a box stands level with it. The layout
+    // puts some labels a twip-pixel lower than their box, which a large font
+    // stretches to two, so that is asked at the desktop font.
+    void controlsStandApartAndLevel_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("desktop font") << 0;
+        QTest::newRow("18 pt") << 18;
+    }
+
+    void controlsStandApartAndLevel()
+    {
+        QFETCH(int, points);
+        const QFont desktop = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        const bool level = points == 0;
+        if (points) {
+            QFont font = desktop;
+            font.setPointSize(points);
+            QApplication::setFont(font);
+        }
+        for (std::size_t id = 0; id < windows::kWindowCount; ++id) {
+            const std::unique_ptr<QWidget> window(
+                windows::createWindow(static_cast<windows::WindowId>(id), {".", ","}));
+            window->show();
+            QCoreApplication::processEvents();
+            std::vector<std::pair<const QWidget*, QRect>> controls;
+            for (const QWidget* w : window->findChildren<QWidget*>()) {
+                const bool control = qobject_cast<const QLabel*>(w) ||
+                                     qobject_cast<const QLineEdit*>(w) ||
+                                     qobject_cast<const QAbstractButton*>(w);
+                if (control && w->isVisibleTo(window.get()) &&
+                    !qobject_cast<const QLineEdit*>(w->parentWidget()))
+                    controls.emplace_back(w,
+                                          QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size()));
+            }
+            QVERIFY(controls.size() > 5);
+            const auto where = [&](const QWidget* w, const QRect& r) {
+                return window->objectName() + u' ' + w->objectName() +
+                       QStringLiteral(" at %1,%2 %3x%4")
+                           .arg(r.x())
+                           .arg(r.y())
+                           .arg(r.width())
+                           .arg(r.height());
+            };
+            for (auto a = controls.begin(); a != controls.end(); ++a) {
+                QVERIFY2(window->rect().contains(a->second),
+                         qPrintable(where(a->first, a->second)));
+                for (auto b = std::next(a); b != controls.end(); ++b)
+                    QVERIFY2(!a->second.intersects(b->second),
+                             qPrintable(where(a->first, a->second) + QStringLiteral(" covers ") +
+                                        where(b->first, b->second)));
+                if (!level || qobject_cast<const QLineEdit*>(a->first)) continue;
+                // The box beside it: the one whose height takes in its middle.
+                const int middle = a->second.center().y();
+                for (const auto& [w, r] : controls)
+                    if (qobject_cast<const QLineEdit*>(w) && r.top() <= middle &&
+                        middle <= r.bottom())
+                        QVERIFY2(std::abs(r.center().y() - middle) <= 1,
+                                 qPrintable(where(a->first, a->second) +
+                                            QStringLiteral(" beside ") + where(w, r)));
+            }
+        }
+    }
+
     // Under a larger desktop font every window widens rather than cut a
     // caption, a button or the longest result a box can show.
     void everyTextShowsWholeAtEveryFontSize_data()
