@@ -55,6 +55,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     description->setWordWrap(true);
 
     auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("lineAboutRule"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 

@@ -200,19 +200,24 @@ TEST(AreaDimensions, InfiniteLengthIsAnOverflowAndKeepsTheResults)
     for (int k = 1; k <= 10; ++k) EXPECT_EQ(boxes.Result(k), "0\r\n") << k;
 }
 
-TEST(AreaDimensions, LengthRoundedPastTheLargestDoubleKeepsTheArea)
+TEST(AreaDimensions, SideRoundedPastTheLargestDoubleKeepsTheArea)
 {
     // Finite in centimetres, but its 15 digits read back beyond the double
-    // range: the area box keeps what it showed.
-    DimensionBoxes boxes = WithFields({{2, "1.797693134862315e306"}, {3, "6e292"}, {6, "1"}});
-    boxes.Box(9) = "12";
-    const engine::DimensionRun run =
-        engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat);
-    EXPECT_EQ(run.status, EvalStatus::Overflow);
-    EXPECT_EQ(boxes.Box(7), "1.79769313486232E+308");
-    EXPECT_EQ(boxes.Box(8), "1");
-    EXPECT_EQ(boxes.Box(9), "12");
-    for (int k = 1; k <= 10; ++k) EXPECT_EQ(boxes.Result(k), "0\r\n") << k;
+    // range: the area box keeps what it showed, whichever side it is.
+    for (const int side : {7, 8}) {
+        SCOPED_TRACE(side == 7 ? "length" : "width");
+        const int first = side == 7 ? 2 : 5;
+        DimensionBoxes boxes = WithFields(
+            {{first, "1.797693134862315e306"}, {first + 1, "6e292"}, {side == 7 ? 6 : 3, "1"}});
+        boxes.Box(9) = "12";
+        const engine::DimensionRun run =
+            engine::RunAreaDimensions(tables::MetricDimensionsTable(), boxes, kPointFormat);
+        EXPECT_EQ(run.status, EvalStatus::Overflow);
+        EXPECT_EQ(boxes.Box(side), "1.79769313486232E+308");
+        EXPECT_EQ(boxes.Box(side == 7 ? 8 : 7), "1");
+        EXPECT_EQ(boxes.Box(9), "12");
+        for (int k = 1; k <= 10; ++k) EXPECT_EQ(boxes.Result(k), "0\r\n") << k;
+    }
 }
 
 TEST(AreaDimensions, InfiniteSideTimesZeroSideIsAnInvalidOperation)

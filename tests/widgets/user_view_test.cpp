@@ -248,24 +248,31 @@ private slots:
         QCOMPARE(window->size().expandedTo(window->sizeHint()), window->size());
     }
 
-    // OK and Help stand inside the box, clear of the other controls; OK hides it.
+    // Every control of the box stands inside it, clear of the others (the
+    // rule above the buttons too), and the description wraps into a box that
+    // fits the smallest screen rather than running on as one line; OK hides it.
     void aboutOkStandsInTheBoxAndHidesIt()
     {
         frame::MainFrame frame;
         frame.findChild<QAction*>(QStringLiteral("mfabout"))->trigger();
         frame::AboutForm* about = frame.aboutForm();
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        for (const char* name : {"butAboutOKR", "butAboutHelpR"}) {
-            auto* button = about->findChild<QPushButton*>(QString::fromLatin1(name));
-            QVERIFY2(button && button->isVisible(), name);
-            QVERIFY2(about->rect().contains(button->geometry()), name);
-            QVERIFY(button->width() > 20 && button->height() > 10);
-            for (const QWidget* other : about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (other == button || !other->isVisible() || other->objectName().isEmpty())
-                    continue;
-                QVERIFY2(!other->geometry().intersects(button->geometry()),
-                         qPrintable(QString::fromLatin1(name) + u' ' + other->objectName()));
-            }
+        QVERIFY2(about->width() <= 640, qPrintable(QString::number(about->width())));
+        QList<QWidget*> controls;
+        for (QWidget* w : about->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && !w->objectName().isEmpty()) controls.append(w);
+        for (const char* name :
+             {"butAboutOKR", "butAboutHelpR", "lineAboutRule", "imgLogo", "lblDescription"}) {
+            QWidget* w = about->findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(w && controls.contains(w), name);
+        }
+        for (const QWidget* control : controls) {
+            const QString name = control->objectName();
+            QVERIFY2(about->rect().contains(control->geometry()), qPrintable(name));
+            QVERIFY2(control->width() > 20 && control->height() > 1, qPrintable(name));
+            for (const QWidget* other : controls)
+                QVERIFY2(other == control || !other->geometry().intersects(control->geometry()),
+                         qPrintable(name + u' ' + other->objectName()));
         }
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("butAboutOKR")),
                           Qt::LeftButton);
