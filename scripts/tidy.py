@@ -81,16 +81,15 @@ INCLUDE = re.compile(rb'^[ \t]*#[ \t]*include[ \t]*([<"])([^">]+)[">]', re.M)
 
 
 def include_dirs(entry):
-    """The command's search path, in order: -I, then -isystem."""
+    """The command's search path in the compiler's order: -I, then -isystem."""
     args = entry["arguments"]
-    found = {"-I": [], "-isystem": []}
+    quoted, system = [], []
     for i, a in enumerate(args):
-        for flag in found:
-            if a == flag and i + 1 < len(args):
-                found[flag].append(args[i + 1])
-            elif a.startswith(flag) and len(a) > len(flag) and flag == "-I":
-                found[flag].append(a[len(flag):])
-    return [os.path.normpath(os.path.join(entry["directory"], d)) for d in found["-I"] + found["-isystem"]]
+        if a in ("-I", "-isystem") and i + 1 < len(args):
+            (quoted if a == "-I" else system).append(args[i + 1])
+        elif a.startswith("-I") and len(a) > 2:
+            quoted.append(a[2:])
+    return [os.path.normpath(os.path.join(entry["directory"], d)) for d in quoted + system]
 
 
 def own_headers(path, entry):
