@@ -33,6 +33,7 @@ TEST(ReadValueAccounted, SaysWhereAndWhyReadingStopped)
         {"1 e 3", &kC, 5, ReadStop::Whole},
         {"5.", &kC, 2, ReadStop::Whole},
         {"&HFF", &kC, 4, ReadStop::Whole},
+        {"&O0", &kC, 3, ReadStop::Whole},  // zeros are digits, though they set no bit
         {"& o 17", &kC, 6, ReadStop::Whole},
         {"1e999", &kC, 5, ReadStop::Whole},
         {"1,5", &kC, 1, ReadStop::Grouping},
@@ -51,6 +52,7 @@ TEST(ReadValueAccounted, SaysWhereAndWhyReadingStopped)
         {"2 e+ m", &kC, 2, ReadStop::Unexpected},
         {"1.2.3", &kC, 3, ReadStop::Unexpected},
         {"&H1G", &kC, 3, ReadStop::Unexpected},
+        {"&H00x", &kC, 4, ReadStop::Unexpected},
         {"1\r", &kC, 1, ReadStop::Unexpected},
         {"abc", &kC, 0, ReadStop::NoNumber},
         {"  abc", &kC, 2, ReadStop::NoNumber},

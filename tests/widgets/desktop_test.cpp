@@ -315,13 +315,19 @@ private slots:
                      m_frame->findChild<QMenu*>(QString::fromLatin1(name))->actions())
                     frameKeys += frameItem->shortcuts();
             bool selectAll = false;
+            bool copyKey = false;
             for (QAction* item : menu->actions()) {
                 selectAll = selectAll || item->text().contains(QStringLiteral("Select All"));
+                copyKey = copyKey || item->shortcuts().contains(QKeySequence::Copy);
                 for (const QKeySequence& key : item->shortcuts())
                     QVERIFY2(!frameKeys.contains(key),
                              qPrintable(QString::fromLatin1(box) + u' ' + item->text()));
             }
             QVERIFY2(selectAll, box);
+            // A result box's own menu gives its items real shortcuts (a typed
+            // box's shows them in its texts); Copy keeps Ctrl+C, which the
+            // frame leaves alone.
+            if (QLatin1String(box) == QLatin1String("TextU2(1)")) QVERIFY(copyKey);
             menu->close();
             QTRY_VERIFY(!menu);
         }
