@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """clang-tidy over the sources that build/ compiles, remembering clean files.
 
-    scripts/tidy.py [--skip REGEX] [--no-record] FILE...
+    scripts/tidy.py [--no-record] FILE...
 
 A file that clang-tidy passes is written to scripts/tidy-clean.txt with a key:
 a hash of everything its result depends on. That is the file and every header
@@ -167,12 +167,10 @@ def main():
     files = [f for f in args.files if os.path.isfile(f)]
     commands = compile_commands(files)
     shared = checks_identity()
-    jobs = os.cpu_count() or 2
-    with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
-        keys = dict(zip(files, pool.map(lambda f: key_of(f, commands[f], shared), files)))
+    keys = {f: key_of(f, commands[f], shared) for f in files}
 
     record = read_record()
-    todo = files if args.no_record else [f for f in files if keys[f] is None or record.get(f) != keys[f]]
+    todo = files if args.no_record else [f for f in files if record.get(f) != keys[f]]
     print("clang-tidy: %d of %d files to check, %d unchanged since a clean check" %
           (len(todo), len(files), len(files) - len(todo)), flush=True)
 
@@ -182,13 +180,13 @@ def main():
         return path, r.returncode, r.stdout
 
     failed = []
-    with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
+    with concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 2) as pool:
         for path, status, output in pool.map(tidy, todo):
             if status != 0:
                 failed.append(path)
                 sys.stdout.write(output)
                 record.pop(path, None)
-            elif keys[path] is not None:
+            else:
                 record[path] = keys[path]
     if not args.no_record:
         # Files that are gone leave the record.
