@@ -34,6 +34,21 @@ std::optional<int> twips(const QString& field)
     return ok ? std::optional(value) : std::nullopt;
 }
 
+// A control's place in its window, and the words a failure shows it by.
+QRect placeIn(const QWidget& window, const QWidget& w)
+{
+    return {w.mapTo(&window, QPoint(0, 0)), w.size()};
+}
+
+QString describe(const QWidget& w, const QRect& r)
+{
+    return w.objectName() + QStringLiteral(" at %1,%2 size %3x%4")
+                                .arg(r.x())
+                                .arg(r.y())
+                                .arg(r.width())
+                                .arg(r.height());
+}
+
 }  // namespace
 
 class TestLayout : public QObject {
@@ -103,12 +118,9 @@ private slots:
             QVERIFY2(w, qPrintable("no control " + control));
             ++placed;
             const int rowTop = top ? *top + kRowPitchTwips * (k - 1) : 0;
-            const QPoint at = w->mapTo(window, QPoint(0, 0));
-            const QString where = control + QStringLiteral(" at %1,%2 size %3x%4")
-                                                .arg(at.x())
-                                                .arg(at.y())
-                                                .arg(w->width())
-                                                .arg(w->height());
+            const QRect place = placeIn(*window, *w);
+            const QPoint at = place.topLeft();
+            const QString where = describe(*w, place);
             QVERIFY2(at.x() == grid->x(*left), qPrintable(where));
             if (top) QVERIFY2(at.y() == grid->y(rowTop), qPrintable(where));
             if (width)
@@ -154,17 +166,11 @@ private slots:
                                      qobject_cast<const QAbstractButton*>(w);
                 if (control && w->isVisibleTo(window.get()) &&
                     !qobject_cast<const QLineEdit*>(w->parentWidget()))
-                    controls.emplace_back(w,
-                                          QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size()));
+                    controls.emplace_back(w, placeIn(*window, *w));
             }
             QVERIFY(controls.size() > 5);
             const auto where = [&](const QWidget* w, const QRect& r) {
-                return window->objectName() + u' ' + w->objectName() +
-                       QStringLiteral(" at %1,%2 %3x%4")
-                           .arg(r.x())
-                           .arg(r.y())
-                           .arg(r.width())
-                           .arg(r.height());
+                return window->objectName() + u' ' + describe(*w, r);
             };
             for (auto a = controls.begin(); a != controls.end(); ++a) {
                 QVERIFY2(window->rect().contains(a->second),
