@@ -17,6 +17,7 @@
 
 #include "frame/about_form.h"
 #include "frame/help_viewer.h"
+#include "tests/number_formats.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
 #include "windows/spoken_names.h"
@@ -26,9 +27,9 @@ using windows::WindowId;
 
 Q_DECLARE_METATYPE(WindowId)
 
-namespace {
+using tabrix_test::kPointFormat;
 
-const engine::NumberFormat kPointFormat{".", ","};
+namespace {
 
 // What a screen reader reads for a control: its accessible name, else the
 // text of a button, without the accelerator mark.

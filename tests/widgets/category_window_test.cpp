@@ -16,22 +16,23 @@
 #include <memory>
 
 #include "engine/status.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
 #include "windows/twips.h"
 #include "windows/window_factory.h"
 
 using engine::EvalStatus;
+using windows::CategoryWindow;
 using windows::indexedName;
 using windows::WindowId;
 
 Q_DECLARE_METATYPE(WindowId)
 Q_DECLARE_METATYPE(EvalStatus)
 
-namespace {
+using namespace tabrix_test;
 
-const engine::NumberFormat kPointFormat{".", ","};
-const engine::NumberFormat kCommaFormat{",", "."};
+namespace {
 
 // The controls of one window, looked up by the names the window must carry.
 struct Controls {
@@ -90,33 +91,11 @@ QString lookUp(const QWidget& window, const Names& names, Controls& c)
     return {};
 }
 
-std::unique_ptr<windows::CategoryWindow> open(WindowId id,
-                                              const engine::NumberFormat& format = kPointFormat)
-{
-    return std::unique_ptr<windows::CategoryWindow>(
-        qobject_cast<windows::CategoryWindow*>(windows::createWindow(id, format)));
-}
-
-// Shown and active, so that focus and keyboard shortcuts behave as for the user.
-bool showActive(QWidget& window)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
-    return QTest::qWaitForWindowActive(&window);
-}
-
 // On its caption: an option takes clicks on its circle and caption only.
 void clickOption(QRadioButton* option)
 {
     QTest::mouseClick(option, Qt::LeftButton, {},
                       QPoint(option->sizeHint().width() / 2, option->height() / 2));
-}
-
-void type(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-    else QTest::keyClicks(box, text);
 }
 
 QStringList texts(const QList<QLineEdit*>& boxes)
@@ -230,7 +209,7 @@ void TestCategoryWindow::everyCategoryWindowIsNamedAndCaptioned()
     QFETCH(QString, firstOption);
     QFETCH(bool, price);
 
-    auto window = open(id);
+    auto window = open<CategoryWindow>(id);
     QVERIFY(window);
     QCOMPARE(window->objectName(), objectName);
     QCOMPARE(window->windowTitle(), caption);
@@ -243,7 +222,7 @@ void TestCategoryWindow::everyCategoryWindowIsNamedAndCaptioned()
 
 void TestCategoryWindow::opensWithTheResultsForZero()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     QCOMPARE(c.value->text(), QStringLiteral("0"));
@@ -260,7 +239,7 @@ void TestCategoryWindow::opensWithTheResultsForZero()
 // the caption label keeps what it shows.
 void TestCategoryWindow::areaOpensWithZerosAndNoEcho()
 {
-    auto window = open(WindowId::Area);
+    auto window = open<CategoryWindow>(WindowId::Area);
     Controls c;
     LOOK_UP(window.get(), kAreaNames, c);
     QCOMPARE(texts(c.results), QStringList(11, QStringLiteral("0")));
@@ -269,7 +248,7 @@ void TestCategoryWindow::areaOpensWithZerosAndNoEcho()
 
 void TestCategoryWindow::priceWindowOpensWithZeroPrices()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     QCOMPARE(c.price->text(), QStringLiteral("0"));
@@ -280,7 +259,7 @@ void TestCategoryWindow::priceWindowOpensWithZeroPrices()
 
 void TestCategoryWindow::trailingLettersDisableOptionsButStillEvaluate()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     c.options[1]->click();
@@ -293,7 +272,7 @@ void TestCategoryWindow::trailingLettersDisableOptionsButStillEvaluate()
 
 void TestCategoryWindow::emptyingDisablesOptionsAndShowsZeros()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     c.options[1]->click();
@@ -312,7 +291,7 @@ void TestCategoryWindow::emptyingDisablesOptionsAndShowsZeros()
 
 void TestCategoryWindow::pickingAUnitReevaluatesAndEchoes()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -328,7 +307,7 @@ void TestCategoryWindow::pickingAUnitReevaluatesAndEchoes()
 
 void TestCategoryWindow::acceleratorPicksAUnit()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -343,7 +322,7 @@ void TestCategoryWindow::acceleratorPicksAUnit()
 // Typing, Delete, cutting and pasting all leave a result box as it was.
 void TestCategoryWindow::resultBoxesRefuseEveryEdit()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -368,7 +347,7 @@ void TestCategoryWindow::resultBoxesRefuseEveryEdit()
 
 void TestCategoryWindow::resultBoxesCanBeCopied()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -380,7 +359,7 @@ void TestCategoryWindow::resultBoxesCanBeCopied()
 
 void TestCategoryWindow::focusSelectsTheWholeText()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -407,7 +386,7 @@ void TestCategoryWindow::focusSelectsTheWholeText()
 
 void TestCategoryWindow::valueBoxHasFocusWhenShown()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -442,7 +421,7 @@ void TestCategoryWindow::valueBoxHasFocusInTheFrame()
 
 void TestCategoryWindow::boxesLimitTypedText()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     type(c.value, QStringLiteral("1234567890123456789012345"));
@@ -454,7 +433,7 @@ void TestCategoryWindow::boxesLimitTypedText()
 // (-2E+100 - 32) / 9 * 5 has 15 significant digits and a three-digit exponent.
 void TestCategoryWindow::longResultIsShownWhole()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     type(c.value, QStringLiteral("-2e100"));
@@ -467,7 +446,7 @@ void TestCategoryWindow::longResultIsShownWhole()
 
 void TestCategoryWindow::decimalCommaFormat()
 {
-    auto window = open(WindowId::Temperature, kCommaFormat);
+    auto window = open<CategoryWindow>(WindowId::Temperature, kCommaFormat);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     c.options[1]->click();
@@ -486,7 +465,7 @@ void TestCategoryWindow::decimalCommaFormat()
 // echoes, every box keeps its text and the failure is reported.
 void TestCategoryWindow::failedEvaluationKeepsBoxesAndReports()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     QSignalSpy failures(window.get(), &windows::CategoryWindow::evaluationFailed);
@@ -507,7 +486,7 @@ void TestCategoryWindow::failedEvaluationKeepsBoxesAndReports()
 
 void TestCategoryWindow::successAfterFailureIsReported()
 {
-    auto window = open(WindowId::Temperature);
+    auto window = open<CategoryWindow>(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     type(c.value, QStringLiteral("1e400"));
@@ -521,7 +500,7 @@ void TestCategoryWindow::successAfterFailureIsReported()
 
 void TestCategoryWindow::accessibleNames()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     QCOMPARE(c.options[0]->accessibleName(), QStringLiteral("Millimeters"));
@@ -548,7 +527,7 @@ void TestCategoryWindow::nothingIsClipped_data()
 void TestCategoryWindow::nothingIsClipped()
 {
     QFETCH(WindowId, id);
-    auto window = open(id);
+    auto window = open<CategoryWindow>(id);
     QVERIFY(showActive(*window));
     const windows::WindowDescriptor& d = window->descriptor();
     const QSize design(windows::twipsToPixels(d.widthTwips - 120, window->logicalDpiX()),
@@ -577,7 +556,7 @@ void TestCategoryWindow::nothingIsClipped()
 // With Miles selected and price "2".
 void TestCategoryWindow::priceChangeRunsThePriceRow()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     c.options[9]->click();
@@ -588,7 +567,7 @@ void TestCategoryWindow::priceChangeRunsThePriceRow()
 
 void TestCategoryWindow::valueChangeLeavesPrices()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     c.options[9]->click();
@@ -603,7 +582,7 @@ void TestCategoryWindow::valueChangeLeavesPrices()
 
 void TestCategoryWindow::nonNumericPriceIsIgnoredUntilFocusLeaves()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -634,7 +613,7 @@ void TestCategoryWindow::nonNumericPriceIsIgnoredUntilFocusLeaves()
 // a pick does not ask whether it is a number.
 void TestCategoryWindow::optionClickRunsPricesForTheNewUnit()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -653,7 +632,7 @@ void TestCategoryWindow::optionClickRunsPricesForTheNewUnit()
 
 void TestCategoryWindow::negativePriceOnTheDiagonal()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     c.options[3]->click();
@@ -665,7 +644,7 @@ void TestCategoryWindow::negativePriceOnTheDiagonal()
 // A pick whose conversion fails runs no price routine.
 void TestCategoryWindow::failedConversionSkipsThePrices()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     type(c.price, QStringLiteral("2"));
@@ -684,7 +663,7 @@ void TestCategoryWindow::failedConversionSkipsThePrices()
 // 5.399568035e-07 and leaves the range of a double.
 void TestCategoryWindow::priceOverflowStopsAtTheFaultyLabel()
 {
-    auto window = open(WindowId::Distance);
+    auto window = open<CategoryWindow>(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     QSignalSpy failures(window.get(), &windows::CategoryWindow::evaluationFailed);
@@ -806,7 +785,7 @@ void TestCategoryWindow::documentedRows()
     QFETCH(QString, caption);
     QFETCH(Expected, boxes);
 
-    auto window = open(id);
+    auto window = open<CategoryWindow>(id);
     QVERIFY(showActive(*window));
     auto* value = window->findChild<QLineEdit*>(valueName);
     auto* option =
@@ -876,7 +855,7 @@ void TestCategoryWindow::documentedPrices()
     QFETCH(QString, price);
     QFETCH(Expected, labels);
 
-    auto window = open(id);
+    auto window = open<CategoryWindow>(id);
     QVERIFY(showActive(*window));
     auto* priceBox = window->findChild<QLineEdit*>(priceName);
     auto* option =
@@ -896,7 +875,7 @@ void TestCategoryWindow::documentedPrices()
 // The hidden work box of the Area window is fed through sideChanged.
 void TestCategoryWindow::areaShowsTheSquareSide()
 {
-    auto window = open(WindowId::Area);
+    auto window = open<CategoryWindow>(WindowId::Area);
     Controls c;
     LOOK_UP(window.get(), kAreaNames, c);
     QSignalSpy sides(window.get(), &windows::CategoryWindow::sideChanged);
@@ -907,7 +886,7 @@ void TestCategoryWindow::areaShowsTheSquareSide()
 
 void TestCategoryWindow::areaIgnoresValuesNotAboveZero()
 {
-    auto window = open(WindowId::Area);
+    auto window = open<CategoryWindow>(WindowId::Area);
     Controls c;
     LOOK_UP(window.get(), kAreaNames, c);
     c.options[3]->click();

@@ -23,6 +23,7 @@
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
 #include "frame/screen_geometry.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/child_window.h"
 #include "windows/window_id.h"
 
@@ -113,13 +114,6 @@ private:
                             ->source()
                             .fragment()
                       : QString();
-    }
-
-    static void showActive(QWidget& window)
-    {
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
 private slots:
@@ -590,7 +584,7 @@ private slots:
     {
         QFETCH(QString, way);
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         action(frame, "mfdistance")->trigger();
         action(frame, "mfabout")->trigger();
         action(frame, "quorvelhelp")->trigger();
@@ -623,7 +617,7 @@ private slots:
     {
         QFETCH(QString, way);
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         QVERIFY(!helpViewer(frame));
         if (way == QLatin1String("F1")) {
             QTest::keyClick(&frame, Qt::Key_F1);
@@ -694,7 +688,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, topic);
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         auto* popup = frame.findChild<QMenu*>(menu);
         popup->popup(frame.mapToGlobal(QPoint(10, 10)));
         QVERIFY(QTest::qWaitForWindowExposed(popup));
@@ -710,7 +704,7 @@ private slots:
     void windowShortcutsWorkWhileTyping()
     {
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         action(frame, "mfdistance")->trigger();
         auto* value = subWindowOf(frame, "Form4")->widget()->findChild<QLineEdit*>("Value");
         value->setFocus();

@@ -40,6 +40,7 @@
 #include "engine/price.h"
 #include "frame/command_table.h"
 #include "frame/main_frame.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/area_dimensions_window.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
@@ -375,7 +376,7 @@ void perform(Program& p, const Event& e)
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 
-QString indexed(const QString& base, int k) { return base + u'(' + QString::number(k) + u')'; }
+using tabrix_test::indexed;
 
 template <typename T>
 T* child(QWidget* window, const QString& name)

@@ -21,17 +21,14 @@
 #include "frame/about_form.h"
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/descriptors.h"
 #include "windows/window_factory.h"
 
+using tabrix_test::indexed;
 using windows::WindowId;
 
 namespace {
-
-QString indexed(const char* base, int k)
-{
-    return QString::fromLatin1(base) + u'(' + QString::number(k) + u')';
-}
 
 QStringList textsOf(QWidget& w, const char* base, int n)
 {
