@@ -519,7 +519,7 @@ void TestCategoryWindow::nothingIsClipped_data()
 {
     QTest::addColumn<WindowId>("id");
     for (const windows::WindowDescriptor& descriptor : windows::categoryDescriptors())
-        QTest::newRow(descriptor.objectName) << descriptor.id;
+        QTest::newRow(descriptor.objectName()) << descriptor.id;
 }
 
 // Every control lies inside the window, every text fits its control, and the

@@ -191,7 +191,7 @@ void TestKeyboard::categoryWindowByKeyboard_data()
 {
     QTest::addColumn<WindowId>("id");
     for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
-        QTest::newRow(d.objectName) << d.id;
+        QTest::newRow(d.objectName()) << d.id;
 }
 
 void TestKeyboard::categoryWindowByKeyboard()

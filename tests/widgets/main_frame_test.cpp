@@ -29,33 +29,6 @@
 
 using windows::WindowId;
 
-namespace {
-
-// The names the program gives its windows.
-QString formName(WindowId id)
-{
-    switch (id) {
-    case WindowId::Area: return QStringLiteral("Form1");
-    case WindowId::AreaMetric: return QStringLiteral("Form2");
-    case WindowId::AreaStandard: return QStringLiteral("Form3");
-    case WindowId::Distance: return QStringLiteral("Form4");
-    case WindowId::Energy: return QStringLiteral("Form5");
-    case WindowId::Temperature: return QStringLiteral("Form6");
-    case WindowId::Time: return QStringLiteral("Form7");
-    case WindowId::Liquid: return QStringLiteral("Form8");
-    case WindowId::Weight: return QStringLiteral("Form9");
-    case WindowId::Pressure: return QStringLiteral("Form10");
-    case WindowId::Speed: return QStringLiteral("Form11");
-    case WindowId::Density: return QStringLiteral("Form12");
-    case WindowId::Volume: return QStringLiteral("Form13");
-    case WindowId::Force: return QStringLiteral("Form14");
-    case WindowId::Dates: return QStringLiteral("Form00");
-    }
-    return {};
-}
-
-}  // namespace
-
 // A stand-in child window with a value box and a size of its own; the dates
 // window also asks for a place of its own.
 class FakeWindow : public windows::ChildWindow {
@@ -63,7 +36,7 @@ class FakeWindow : public windows::ChildWindow {
 public:
     explicit FakeWindow(WindowId id, QWidget* parent = nullptr) : windows::ChildWindow(parent)
     {
-        setObjectName(formName(id));
+        setObjectName(QString::fromLatin1(windows::windowObjectName(id)));
         m_value = new QLineEdit(QStringLiteral("0"), this);
         m_value->setObjectName(QStringLiteral("Value"));
         m_value->setGeometry(10, 10, 120, 24);
