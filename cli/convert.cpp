@@ -9,13 +9,17 @@
 
 #include "cli/subcommands.h"
 #include "engine/evaluate.h"
+#include "engine/names.h"
 #include "engine/price.h"
 #include "tables/tables.h"
+#include "tables/unit_finder.h"
 #include "tabrix/version.h"
 
 namespace cli {
 
 namespace {
+
+using engine::WithoutAccelerator;
 
 // The usage's first and last lines; the subcommands' lines come between.
 constexpr std::string_view kUsageFirst =
@@ -125,26 +129,6 @@ std::string Help()
     return help += kHelpTail;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
-std::string WithoutAccelerator(std::string_view caption)
-{
-    std::string plain;
-    for (char c : caption)
-        if (c != '&') plain.push_back(c);
-    return plain;
-}
-
-// Temperature abbreviations carry a "*" for the degree sign; "C" names "*C".
-std::string_view WithoutDegreeMark(std::string_view abbreviation)
-{
-    return abbreviation.starts_with('*') ? abbreviation.substr(1) : abbreviation;
-}
-
 void ListCategories(std::ostream& out)
 {
     for (const engine::UnitTable* table : tables::AllTables()) {
@@ -174,31 +158,23 @@ int UsageError(std::ostream& err, std::string_view message)
 // than one match (the message is written).
 int FindUnit(const engine::UnitTable& table, std::string_view name, std::ostream& err)
 {
+    const int found = tables::UnitByName(table, name);
+    if (found > 0) return found;
     if (!name.empty() &&
         std::ranges::all_of(name, [](unsigned char c) { return std::isdigit(c); })) {
-        const int k = name.size() <= 3 ? std::stoi(std::string(name)) : 0;
-        if (k >= 1 && k <= int(table.size)) return k;
         err << "tabrix-convert: " << table.caption << " has units 1 to " << table.size
             << "; there is no unit " << name << '\n';
         ListUnits(table, err);
-        return 0;
-    }
-    std::vector<int> matches;
-    for (int k = 1; k <= int(table.size); ++k)
-        if (SameIgnoringCase(table.Unit(k).abbreviation, name) ||
-            SameIgnoringCase(WithoutDegreeMark(table.Unit(k).abbreviation), name) ||
-            SameIgnoringCase(WithoutAccelerator(table.Unit(k).caption), name))
-            matches.push_back(k);
-    if (matches.size() == 1) return matches.front();
-    if (matches.empty()) {
+    } else if (found == 0) {
         err << "tabrix-convert: " << table.caption << " has no unit \"" << name << "\"\n";
         ListUnits(table, err);
     } else {
         err << "tabrix-convert: \"" << name << "\" is ambiguous in " << table.caption
             << "; give the unit's number:\n";
-        for (int k : matches)
-            err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
-                << table.Unit(k).abbreviation << ")\n";
+        for (int k = 1; k <= int(table.size); ++k)
+            if (tables::NamesUnit(table.Unit(k), name))
+                err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
+                    << table.Unit(k).abbreviation << ")\n";
     }
     return 0;
 }
