@@ -55,10 +55,10 @@ constexpr std::string_view kHelpTail =
     "When VALUE or PRICE is not read whole, a note on standard error says what\n"
     "was read: tabrix-convert: note: read \"1,5\" as 1\n"
     "\n"
-    "Exit status: 0 done; 2 usage error (unknown category, unit or option,\n"
-    "missing argument, a value refused by --strict); 3 a conversion stopped\n"
-    "part-way (the lines written before the fault are printed, the fault is\n"
-    "named on standard error).\n";
+    "Exit status: 0 done; 1 find matched no unit; 2 usage error (unknown\n"
+    "category, unit or option, missing argument, a value refused by --strict);\n"
+    "3 a conversion stopped part-way (the lines written before the fault are\n"
+    "printed, the fault is named on standard error).\n";
 
 // The help's names stand in a column this wide, their text after it.
 constexpr std::size_t kHelpNameColumn = 17;
@@ -179,28 +179,6 @@ int FindUnit(const engine::UnitTable& table, std::string_view name, std::ostream
     return 0;
 }
 
-// A typed text as a message quotes it: control characters, the quote and the
-// backslash escaped, so that the message stays on one line.
-std::string Quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte == 0x7f) {
-            constexpr char kHex[] = "0123456789abcdef";
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 // A VALUE or PRICE not read whole is named on standard error, as the windows
 // name it beside the box; with --strict it is refused. A text beyond the double
 // range is left to the conversion, which names the fault. Returns false when
@@ -314,6 +292,26 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
 }
 
 }  // namespace
+
+std::string Quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7f) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
 
 int Run(std::span<const std::string_view> args, const engine::NumberFormat& format,
         std::ostream& out, std::ostream& err)
