@@ -46,6 +46,13 @@ public:
             setPreferredPlaceTwips({105, 135});  // 7 and 9 pixels at 96 dots per inch
     }
 
+    int painted = 0;  // the paint and resize events that reached the window itself
+    int resized = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++painted; }
+    void resizeEvent(QResizeEvent*) override { ++resized; }
+
 private:
     QLineEdit* m_value;
 };
@@ -462,6 +469,12 @@ private slots:
         QCOMPARE(force->widget()->size(), QSize(321, 123));
         QVERIFY(force->width() > 321);
         QVERIFY(force->height() > 123);
+        // The shade lets the window's own events through, with and without room beyond it.
+        auto* fake = static_cast<FakeWindow*>(force->widget());
+        QTRY_VERIFY(fake->painted > 0 && fake->resized > 0);
+        const int painted = fake->painted;
+        force->resize(force->size() + QSize(40, 40));
+        QTRY_VERIFY(fake->painted > painted);
     }
 
     void windowStandsWhereItAsks()
@@ -667,7 +680,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(popup));
         popup->setActiveAction(action(frame, item));
 
-        QTest::keyClick(popup, Qt::Key_F1);
+        QTest::keyPress(popup, Qt::Key_F1);  // the press shows it, not the release
 
         QCOMPARE(shownTopic(frame), topic);
         QVERIFY(!popup->isVisible());
