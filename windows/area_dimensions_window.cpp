@@ -1,5 +1,7 @@
 #include "windows/area_dimensions_window.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,8 @@
 #include "windows/decoration.h"
 #include "windows/reading_hint.h"
 #include "windows/result_box.h"
+#include "windows/result_copy.h"
+#include "windows/result_notes.h"
 #include "windows/selecting_line_edit.h"
 #include "windows/spoken_names.h"
 #include "windows/table_copy.h"
@@ -98,6 +102,11 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
         return rows;
     });
 
+    addRowCopyForms(*this, [this]() -> QLineEdit* {
+        const auto focused = std::ranges::find(m_results, focusWidget());
+        return focused == m_results.end() ? nullptr : *focused;
+    });
+
     createInputs();
     createResults();
     createButtons();
@@ -174,8 +183,10 @@ void AreaDimensionsWindow::createResults()
         makeResultBox(*result);
         result->setAccessibleName(QStringLiteral("Area in ") +
                                   spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
+        setCopyForms(*result, {.unit = caption, .lineStart = {}, .useAsValue = {}}, m_format);
         m_results.push_back(result);
     }
+    describeDimensionResults(m_results, m_table);
 }
 
 void AreaDimensionsWindow::createButtons()
