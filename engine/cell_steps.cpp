@@ -46,9 +46,10 @@ std::string Expression(const ConversionRule& rule, std::string operand)
     for (int s = 0; s < rule.count; ++s) {
         const Step& step = rule.steps[std::size_t(s)];
         const bool product = step.op == Op::Mul || step.op == Op::Div;
-        if (product && sum) operand = "(" + operand + ")";
+        if (product && sum) operand.insert(0, "(").append(")");
         if (step.op == Op::AddSelf) {
-            operand = operand + " + " + operand;
+            const std::string once = operand;
+            operand.append(" + ").append(once);
         } else {
             operand += Sign(step.op);
             operand += ConstantText(step.k);

@@ -157,7 +157,7 @@ public:
                 if (QLineEdit* row = m_focusedRow()) apply(*row, form);
             });
             window.addAction(action);
-            m_actions.push_back({action, item.form});
+            m_actions.emplace_back(action, item.form);
         }
         refresh();
         window.installEventFilter(this);
@@ -204,6 +204,12 @@ void showPriceMenu(QLabel& label, const QString& unit, const engine::NumberForma
          shown.isEmpty() ? QString() : shown + QStringLiteral(" per ") + unit);
     item(QStringLiteral("Copy Plain &Number"), "CopyPlainNumber",
          shown.isEmpty() ? QString() : plainNumber(shown, format));
+    menu->addSeparator();
+    QAction* selectAll = menu->addAction(QLineEdit::tr("Select All"), &label, [&label] {
+        label.setSelection(0, static_cast<int>(label.text().size()));
+    });
+    selectAll->setObjectName(QStringLiteral("select-all"));
+    selectAll->setEnabled(!shown.isEmpty());
     if (QAction* copyAll = copyAllResultsFor(label)) {
         menu->addSeparator();
         menu->addAction(copyAll);

@@ -34,7 +34,8 @@ void setCopyForms(QLineEdit& box, CopyForms forms, const engine::NumberFormat& f
 void addCopyForms(QMenu& menu, QLineEdit& box, QAction* copy);
 
 // Gives a price label its own menu: Copy, "Copy with Unit" ("$1.24 per mi")
-// and "Copy Plain Number" ("1.24"), then the window's Copy All Results.
+// and "Copy Plain Number" ("1.24"), Select All, then the window's Copy All
+// Results.
 void makePriceCopyMenu(QLabel& label, const QString& unit, const engine::NumberFormat& format);
 
 // Gives `window`'s own context menu (its empty space, labels and options) the

@@ -17,15 +17,17 @@ namespace {
 
 // Puts a box's status tip on the status bar while the box has the focus, as
 // the pointer over it does. The tip goes straight to the top-level window,
-// whose status bar shows it.
-class StatusWhileFocused : public QObject {
+// whose status bar shows it. Keeps the steps last written too: a keystroke
+// changes only the readings, a unit pick the steps.
+class BoxNotes : public QObject {
 public:
-    static inline const QString kName = QStringLiteral("StatusWhileFocused");
+    static inline const QString kName = QStringLiteral("BoxNotes");
 
-    explicit StatusWhileFocused(QLineEdit& box) : QObject(&box)
+    static BoxNotes& of(QLineEdit& box)
     {
-        setObjectName(kName);
-        box.installEventFilter(this);
+        if (auto* found = box.findChild<QObject*>(kName, Qt::FindDirectChildrenOnly))
+            return *static_cast<BoxNotes*>(found);
+        return *new BoxNotes(box);
     }
 
     static void tell(QWidget& box, const QString& line)
@@ -34,6 +36,9 @@ public:
         QApplication::sendEvent(box.window(), &tip);
     }
 
+    int source = 0;  // the source unit `steps` belong to
+    QString steps;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -41,6 +46,13 @@ protected:
         if (event->type() == QEvent::FocusIn) tell(*box, box->statusTip());
         if (event->type() == QEvent::FocusOut) tell(*box, {});
         return QObject::eventFilter(watched, event);
+    }
+
+private:
+    explicit BoxNotes(QLineEdit& box) : QObject(&box)
+    {
+        setObjectName(kName);
+        box.installEventFilter(this);
     }
 };
 
@@ -53,9 +65,8 @@ void setResultNotes(QLineEdit& box, const QString& steps, const QString& more)
     box.setToolTip(more.isEmpty() ? steps : steps + u'\n' + more);
     box.setAccessibleDescription(line);
     box.setStatusTip(line);
-    if (!box.findChild<QObject*>(StatusWhileFocused::kName, Qt::FindDirectChildrenOnly))
-        new StatusWhileFocused(box);
-    if (box.hasFocus()) StatusWhileFocused::tell(box, line);
+    BoxNotes::of(box);
+    if (box.hasFocus()) BoxNotes::tell(box, line);
 }
 
 void describeResults(std::span<SelectingLineEdit* const> boxes, const engine::UnitTable& table,
@@ -64,16 +75,22 @@ void describeResults(std::span<SelectingLineEdit* const> boxes, const engine::Un
     if (source < 1) return;
     for (int k = 1; k <= static_cast<int>(boxes.size()); ++k) {
         QLineEdit& box = *boxes[static_cast<std::size_t>(k - 1)];
+        BoxNotes& notes = BoxNotes::of(box);
+        const engine::Reading unit = tables::ReadingOf(table, k);
+        if (notes.source == source && unit == engine::Reading::None) continue;
+        if (notes.source != source) {
+            notes.steps = fromUtf8(engine::CellSteps(table, source, k));
+            notes.source = source;
+        }
         QString more;
-        if (const engine::Reading unit = tables::ReadingOf(table, k);
-            unit != engine::Reading::None) {
+        if (unit != engine::Reading::None) {
             const engine::ReadResult shown =
                 engine::ReadWholeNumber(box.text().toStdString(), format);
             if (shown)
                 if (const auto reading = engine::ReadingText(unit, shown.value, format))
                     more = QStringLiteral("≈ ") + fromUtf8(*reading);
         }
-        setResultNotes(box, fromUtf8(engine::CellSteps(table, source, k)), more);
+        setResultNotes(box, notes.steps, more);
     }
 }
 
