@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/cell_steps.h"
 #include "tables/area_dimensions.h"
@@ -96,12 +94,6 @@ TEST(CellSteps, NameEveryCellsConstantsExactlyAsTheTableHoldsThem)
             ExpectStepsOf(std::string_view(steps).substr(0, middle), rule, "length");
             ExpectStepsOf(std::string_view(steps).substr(middle + 5), rule, "width");
         }
-}
-
-TEST(CellSteps, BracketASumThatAProductTakesWhole)
-{
-    EXPECT_EQ(CellSteps(tables::TemperatureTable(), 1, 2), "Celsius = (Fahrenheit − 32) ÷ 9 × 5");
-    EXPECT_EQ(CellSteps(tables::TemperatureTable(), 2, 1), "Fahrenheit = Celsius × 1.8 + 32");
 }
 
 struct ReadingRow {
