@@ -14,6 +14,8 @@
 
 #include "frame/main_frame.h"
 #include "windows/announcer.h"
+#include "windows/area_dimensions_window.h"
+#include "windows/descriptors.h"
 #include "windows/reading_hint.h"
 #include "windows/window_factory.h"
 
@@ -124,7 +126,12 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         frame.showWindow(row.id);
-        QWidget* window = QApplication::focusWidget()->parentWidget();
+        // The only window here that no descriptor names is Area - Metric.
+        const windows::WindowDescriptor* descriptor = windows::findDescriptor(row.id);
+        auto* window = frame.findChild<QWidget*>(
+            QString::fromLatin1(descriptor ? descriptor->objectName
+                                           : windows::metricDimensionsDescriptor().objectName));
+        QVERIFY(window);
         const QString option = QString::fromLatin1(row.option);
         auto* valueBox =
             window->findChild<QLineEdit*>(QStringLiteral("Text") + option.mid(6, 1) + u'1');
