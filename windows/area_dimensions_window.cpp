@@ -183,9 +183,14 @@ void AreaDimensionsWindow::createResults()
         makeResultBox(*result);
         result->setAccessibleName(QStringLiteral("Area in ") +
                                   spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
-        setCopyForms(*result, {.unit = caption, .lineStart = {}, .useAsValue = {}}, m_format);
         m_results.push_back(result);
     }
+    // No value box to take a result, and no one value read: the unit and the plain number.
+    for (std::size_t k = 0; k < m_results.size(); ++k)
+        setCopyForms(
+            *m_results[k],
+            {.unit = fromUtf8(m_table.resultCaptions[k]), .lineStart = {}, .useAsValue = {}},
+            m_format);
     describeDimensionResults(m_results, m_table);
 }
 
