@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMultiHash>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +30,7 @@
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
 #include "windows/category_window.h"
+#include "windows/control_text.h"
 #include "windows/descriptors.h"
 #include "windows/window_factory.h"
 
@@ -62,9 +66,8 @@ QKeyCombination accelerator(const QString& caption)
 // controls of the window share moves the focus among them, one per press,
 // without pressing any (Qt's rule, as on other desktops); Space then presses
 // the one reached.
-bool pressByAccelerator(QWidget* window, QAbstractButton* target)
+bool pressByAccelerator(QWidget* window, QAbstractButton* target, QKeyCombination key)
 {
-    const QKeyCombination key = accelerator(target->text());
     if (key == QKeyCombination()) return false;
     int sharers = 0;
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
@@ -79,6 +82,26 @@ bool pressByAccelerator(QWidget* window, QAbstractButton* target)
     QSignalSpy clicked(target, &QAbstractButton::clicked);
     QTest::keyClick(target, Qt::Key_Space);
     return clicked.count() == 1;
+}
+
+bool pressByAccelerator(QWidget* window, QAbstractButton* target)
+{
+    return pressByAccelerator(window, target, accelerator(target->text()));
+}
+
+// A frame shown and active, as the program starts.
+bool showActive(QWidget& frame)
+{
+    frame.show();
+    frame.activateWindow();
+    return QTest::qWaitForWindowActive(&frame);
+}
+
+// The window in front inside the frame.
+QWidget* activeChild(const QWidget& frame)
+{
+    const QMdiSubWindow* sub = frame.findChild<QMdiArea*>()->activeSubWindow();
+    return sub ? sub->widget() : nullptr;
 }
 
 // Tabs from the value box to the option group, which the checked option
@@ -189,6 +212,9 @@ private slots:
     void datesWindowByKeyboard();
     void frameByKeyboard();
     void tabStaysInsideAChildWindow();
+    void acceleratorsPickUnitsInsideTheFrame_data();
+    void acceleratorsPickUnitsInsideTheFrame();
+    void frameKeysLeaveTheWindowsTheirs();
 };
 
 void TestKeyboard::categoryWindowByKeyboard_data()
@@ -412,6 +438,26 @@ void TestKeyboard::frameByKeyboard()
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
 
+    // The Window menu opens with its own letter, here in front of a window
+    // with no control of that letter, and from F10 with the arrow keys.
+    const QKeyCombination altW(Qt::AltModifier, Qt::Key_W);
+    for (const QAbstractButton* button : activeChild(frame)->findChildren<QAbstractButton*>())
+        QVERIFY(accelerator(button->text()) != altW);
+    press(altW);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mwindow"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QTest::keyClick(focused(), Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mf"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QTRY_COMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mwindow"));
+    QApplication::activePopupWidget()->close();
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+
     // Alt+H opens the Help menu; its accelerator A opens the About box, whose
     // OK button has the focus: Enter closes it.
     QTest::keyClick(focused(), Qt::Key_H, Qt::AltModifier);
@@ -461,6 +507,103 @@ void TestKeyboard::tabStaysInsideAChildWindow()
     for (QWidget* w : focusedOnTheWay)
         QVERIFY2(w && sub->widget()->isAncestorOf(w),
                  w ? w->metaObject()->className() : "no widget");
+}
+
+// The windows with units that have an accelerator.
+void TestKeyboard::acceleratorsPickUnitsInsideTheFrame_data()
+{
+    QTest::addColumn<WindowId>("id");
+    for (const windows::WindowDescriptor& d : windows::categoryDescriptors()) {
+        const auto units = std::span(d.table().units, d.table().size);
+        if (std::ranges::any_of(units, [](const engine::UnitDef& unit) {
+                return accelerator(windows::fromUtf8(unit.caption)) != QKeyCombination();
+            }))
+            QTest::newRow(d.objectName) << d.id;
+    }
+}
+
+// Every unit's accelerator, from its table, picks the unit with the window
+// in the frame, whose menu bar has letters of its own, and evaluates it.
+void TestKeyboard::acceleratorsPickUnitsInsideTheFrame()
+{
+    QFETCH(WindowId, id);
+    const windows::WindowDescriptor& d = *windows::findDescriptor(id);
+    frame::MainFrame frame;
+    QVERIFY(showActive(frame));
+    frame.showWindow(id);
+    QWidget* window = activeChild(frame);
+    QVERIFY(window);
+    auto* value = window->findChild<QLineEdit*>(QString::fromLatin1(d.names.valueBox));
+    auto* echo = window->findChild<QLabel*>(QString::fromLatin1(d.names.captionLabel));
+    QTRY_COMPARE(focused(), value);
+    QTest::keyClicks(focused(), QStringLiteral("7"));
+    QList<QLineEdit*> results;
+    for (int k = 1; k <= int(d.table().size); ++k)
+        results.append(window->findChild<QLineEdit*>(windows::indexedName(d.names.results, k)));
+
+    for (int k = int(d.table().size); k >= 1; --k) {
+        const engine::UnitDef& unit = d.table().Unit(k);
+        const QKeyCombination key = accelerator(windows::fromUtf8(unit.caption));
+        if (key == QKeyCombination()) continue;
+        auto* option = window->findChild<QRadioButton*>(windows::indexedName(d.names.options, k));
+        QVERIFY(option && echo && results[k - 1]);
+        const QStringList before = texts(results);
+        const QString what = QKeySequence(key).toString() + u' ' + option->text();
+        QVERIFY2(pressByAccelerator(window, option, key), qPrintable(what));
+        QVERIFY2(!QApplication::activePopupWidget(), qPrintable(what));
+        QVERIFY2(option->isChecked(), qPrintable(what));
+        QCOMPARE(echo->text(), windows::fromUtf8(unit.abbreviation));
+        QCOMPARE(results[k - 1]->text(), QStringLiteral("7"));
+        QVERIFY2(texts(results) != before, qPrintable(what));
+    }
+}
+
+// Each key of the frame has one owner, the window commands' keys, F1 and F12
+// the ones they open with; and a menu-bar letter or a frame key that is also
+// an accelerator of the window in front presses the window's control and no
+// command of the frame.
+void TestKeyboard::frameKeysLeaveTheWindowsTheirs()
+{
+    frame::MainFrame frame;
+    QVERIFY(showActive(frame));
+
+    // Collected before any window exists, so every action is the frame's.
+    QMultiHash<QKeySequence, QString> owners;
+    const QList<QAction*> frameActions = frame.findChildren<QAction*>();
+    int triggered = 0;
+    for (QAction* action : frameActions) {
+        for (const QKeySequence& key : action->shortcuts())
+            owners.insert(key, action->objectName());
+        connect(action, &QAction::triggered, this, [&triggered] { ++triggered; });
+    }
+    for (const QAction* menu : frame.menuBar()->actions())
+        if (const QKeySequence letter = QKeySequence::mnemonic(menu->text()); !letter.isEmpty())
+            owners.insert(letter, menu->objectName());
+    for (const QKeySequence& key : owners.uniqueKeys())
+        QVERIFY2(owners.count(key) == 1,
+                 qPrintable(key.toString() + u' ' + owners.values(key).join(u',')));
+    for (const frame::WindowCommand& command : frame::kWindowCommands)
+        QCOMPARE(owners.value(QKeySequence(command.shortcut)),
+                 QString::fromLatin1(command.menuName));
+    QCOMPARE(owners.value(QKeySequence(Qt::Key_F1)), QStringLiteral("quorvelhelp"));
+    QCOMPARE(owners.value(QKeySequence(Qt::Key_F12)), QStringLiteral("mfexit"));
+
+    int contested = 0;
+    for (const frame::WindowCommand& command : frame::kWindowCommands) {
+        frame.showWindow(command.window);
+        QWidget* window = activeChild(frame);
+        QVERIFY(window);
+        for (QAbstractButton* control : window->findChildren<QAbstractButton*>()) {
+            const QKeyCombination key = accelerator(control->text());
+            if (key == QKeyCombination() || !owners.contains(QKeySequence(key))) continue;
+            const QString what = QKeySequence(key).toString() + u' ' + control->text();
+            QVERIFY2(pressByAccelerator(window, control, key), qPrintable(what));
+            QVERIFY2(!QApplication::activePopupWidget(), qPrintable(what));
+            QVERIFY2(triggered == 0, qPrintable(what));
+            ++contested;
+        }
+    }
+    QVERIFY(contested > 0);  // the menu bar's letters do meet some units'
 }
 
 QTEST_MAIN(TestKeyboard)
