@@ -108,6 +108,8 @@ private slots:
     void markerOutlineFollowsTheTextColour_data();
     void markerOutlineFollowsTheTextColour();
     void clickOnTheMarkerShowsItsWords();
+    void keypadDecimalKeyTypesTheSeparatorTheBoxReads_data();
+    void keypadDecimalKeyTypesTheSeparatorTheBoxReads();
 };
 
 void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole_data()
@@ -388,6 +390,55 @@ void TestReadingHint::clickOnTheMarkerShowsItsWords()
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), value->toolTip());
     QVERIFY(QToolTip::text().contains(QStringLiteral("digit groups are not read")));
+}
+
+void TestReadingHint::keypadDecimalKeyTypesTheSeparatorTheBoxReads_data()
+{
+    QTest::addColumn<WindowId>("id");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<Qt::KeyboardModifiers>("keypad");  // the main row without
+    QTest::addColumn<Qt::Key>("key");                   // what the layout sends
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("marked");
+    const auto row = [](const char* name, WindowId id, const char* box, const char* locale,
+                        Qt::KeyboardModifiers keypad, Qt::Key key, const char* text, bool marked) {
+        QTest::newRow(name) << id << QString::fromLatin1(box) << QByteArray(locale) << keypad << key
+                            << QString::fromLatin1(text) << marked;
+    };
+    const Qt::KeyboardModifiers pad = Qt::KeypadModifier;
+    const WindowId distance = WindowId::Distance;
+    row("value de keypad comma", distance, "TextU1", "de_DE", pad, Qt::Key_Comma, "1.5", false);
+    row("value C keypad point", distance, "TextU1", "C", pad, Qt::Key_Period, "1.5", false);
+    row("value de main comma", distance, "TextU1", "de_DE", {}, Qt::Key_Comma, "1,5", true);
+    row("price de keypad comma", WindowId::Time, "TextX3", "de_DE", pad, Qt::Key_Comma, "1.5",
+        false);
+    row("metric de keypad point", WindowId::AreaMetric, "TextS1(2)", "de_DE", pad, Qt::Key_Period,
+        "1,5", false);
+    row("standard C keypad comma", WindowId::AreaStandard, "TextT1(4)", "C", pad, Qt::Key_Comma,
+        "1.5", false);
+}
+
+// The numeric keypad's decimal key types the separator the box reads, so the
+// number is read whole; the main row's comma stays a comma.
+void TestReadingHint::keypadDecimalKeyTypesTheSeparatorTheBoxReads()
+{
+    QFETCH(WindowId, id);
+    QFETCH(QString, box);
+    QFETCH(QByteArray, locale);
+    QFETCH(Qt::KeyboardModifiers, keypad);
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, text);
+    QFETCH(bool, marked);
+    const std::unique_ptr<QWidget> window = open(id, formatOf(locale.constData()));
+    auto* typed = window->findChild<QLineEdit*>(box);
+    QVERIFY(typed);
+    typed->selectAll();
+    QTest::keyClick(typed, Qt::Key_1, keypad);
+    QTest::keyClick(typed, key, keypad);
+    QTest::keyClick(typed, Qt::Key_5, keypad);
+    QCOMPARE(typed->text(), text);
+    QCOMPARE(::marked(typed), marked);
 }
 
 QTEST_MAIN(TestReadingHint)
