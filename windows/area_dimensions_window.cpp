@@ -138,6 +138,8 @@ void AreaDimensionsWindow::createInputs()
             auto* field = new SelectingLineEdit(this);
             field->setSelectionOnVisit(m_d.fieldSelection);
             field->setMaxLength(kValueMaxLength);
+            // The fields are read with the locale's separators.
+            field->setKeypadDecimal(QString::fromStdString(m_format.decimal));
             box = field;
             // "Length in kilometres": the name wins over the row's label.
             const QString unit = spokenSymbol(m_table.fieldUnits[std::size_t((k - 1) % 3)]);
@@ -171,7 +173,8 @@ void AreaDimensionsWindow::createResults()
         const QString caption = fromUtf8(m_table.resultCaptions[std::size_t(k - 1)]);
         auto* label = new QLabel(caption, this);
         label->setObjectName(indexedName(labelBase.constData(), k));
-        label->setAccessibleName(spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
+        const QString spoken = fromUtf8(m_table.spokenResults[std::size_t(k - 1)]);
+        label->setAccessibleName(spoken);
         m_rowLabels.push_back(label);
 
         // A result box computes the results anew each time the user comes to
@@ -181,8 +184,7 @@ void AreaDimensionsWindow::createResults()
         connect(result, &SelectingLineEdit::visited, this, [this] { report(compute()); });
         result->setObjectName(indexedName(boxBase.constData(), k));
         makeResultBox(*result);
-        result->setAccessibleName(QStringLiteral("Area in ") +
-                                  spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
+        result->setAccessibleName(QStringLiteral("Area in ") + spoken);
         m_results.push_back(result);
     }
     // No value box to take a result, and no one value read: the unit and the plain number.

@@ -95,6 +95,8 @@ SelectingLineEdit* CategoryWindow::createTypedBox(QLabel& label, const char* nam
     auto* box = new SelectingLineEdit(QStringLiteral("0"), this);
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(maxLength);
+    // The point is the only decimal separator a value or a price is read with.
+    box->setKeypadDecimal(QStringLiteral("."));
     label.setBuddy(box);
     return box;
 }
@@ -111,7 +113,7 @@ void CategoryWindow::createRows()
         // Siblings in one frame: Qt keeps exactly one of them checked.
         auto* option = new QRadioButton(caption, m_frame);
         option->setObjectName(indexedName(names.options, k));
-        m_spokenUnits.push_back(spokenUnit(unit.caption));
+        m_spokenUnits.push_back(spokenUnit(unit));
         option->setAccessibleName(m_spokenUnits.back());
         option->setChecked(k == 1);
         m_options.push_back(option);
