@@ -7,6 +7,8 @@
 #include <numeric>
 #include <string_view>
 
+#include "engine/names.h"
+
 namespace engine {
 
 namespace {
@@ -15,14 +17,6 @@ namespace {
 bool UsesPlainConstant(double magnitude)
 {
     return magnitude == 0.0 || (magnitude >= 1e-4 && magnitude < 1e16);
-}
-
-std::string Plain(std::string_view caption)
-{
-    std::string text;
-    for (const char c : caption)
-        if (c != '&') text.push_back(c);
-    return text;
 }
 
 std::string_view Sign(Op op)
@@ -122,8 +116,8 @@ std::string ConstantText(double k)
 
 std::string CellSteps(const UnitTable& table, int source, int target)
 {
-    const std::string from = Plain(table.Unit(source).caption);
-    const std::string to = Plain(table.Unit(target).caption);
+    const std::string from = WithoutAccelerator(table.Unit(source).caption);
+    const std::string to = WithoutAccelerator(table.Unit(target).caption);
     const ConversionRule& rule = table.RuleAt(source, target);
     if (table.evaluation == Evaluation::SquareSide && rule.count > 0)
         return to + " = (" + Expression(rule, "√" + from) + ")²";

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/cell_steps.h"
+#include "engine/names.h"
 #include "tables/area_dimensions.h"
 #include "tables/tables.h"
 #include "tables/unit_readings.h"
@@ -17,14 +18,6 @@ using namespace engine;
 
 constexpr std::string_view kSigns[] = {" × ", " ÷ ", " + ", " − "};
 constexpr Op kSignOps[] = {Op::Mul, Op::Div, Op::Add, Op::Sub};
-
-std::string Plain(std::string_view caption)
-{
-    std::string text;
-    for (const char c : caption)
-        if (c != '&') text.push_back(c);
-    return text;
-}
 
 // Walks the written expression sign by sign: each must be the rule's next
 // step, and the number after it must read back as exactly that step's constant.
@@ -64,8 +57,8 @@ TEST(CellSteps, NameEveryCellsConstantsExactlyAsTheTableHoldsThem)
         for (int i = 1; i <= int(table->size); ++i)
             for (int j = 1; j <= int(table->size); ++j) {
                 const std::string steps = CellSteps(*table, i, j);
-                const std::string from = Plain(table->Unit(i).caption);
-                const std::string head = Plain(table->Unit(j).caption) + " = ";
+                const std::string from = WithoutAccelerator(table->Unit(i).caption);
+                const std::string head = WithoutAccelerator(table->Unit(j).caption) + " = ";
                 SCOPED_TRACE(steps);
                 ASSERT_TRUE(steps.starts_with(head));
                 EXPECT_NE(steps.find(from, head.size()), std::string::npos);
