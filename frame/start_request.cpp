@@ -32,7 +32,10 @@ std::string listOfUnits(const engine::UnitTable& table)
     return list;
 }
 
-ParsedStart refused(std::string message) { return {std::nullopt, "tabrix: " + message + '\n'}; }
+ParsedStart refused(const std::string& message)
+{
+    return {std::nullopt, "tabrix: " + message + '\n'};
+}
 
 // The unit `name` names in `table`, or the message that refuses it.
 std::optional<int> unitNamed(const engine::UnitTable& table, std::string_view option,
