@@ -129,6 +129,8 @@ void AreaDimensionsWindow::createInputs()
             auto* field = new SelectingLineEdit(this);
             field->setSelectionOnVisit(m_d.fieldSelection);
             field->setMaxLength(kValueMaxLength);
+            // The fields are read with the locale's separators.
+            field->setKeypadDecimal(QString::fromStdString(m_format.decimal));
             box = field;
             // "Length in kilometres": the name wins over the row's label.
             const QString unit = spokenSymbol(m_table.fieldUnits[std::size_t((k - 1) % 3)]);

@@ -85,6 +85,8 @@ SelectingLineEdit* CategoryWindow::createTypedBox(QLabel& label, const char* nam
     auto* box = new SelectingLineEdit(QStringLiteral("0"), this);
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(maxLength);
+    // The point is the only decimal separator a value or a price is read with.
+    box->setKeypadDecimal(QStringLiteral("."));
     label.setBuddy(box);
     return box;
 }
