@@ -117,7 +117,8 @@ ParsedStart parseStartArguments(std::span<const std::string_view> arguments)
         if (!target) return {std::nullopt, error};
         request.open.target = *target;
     }
-    if (options.value) request.open.value = std::string(*options.value);
+    // An empty TEXT types nothing, as over the session bus, where "" means none.
+    if (options.value && !options.value->empty()) request.open.value = std::string(*options.value);
     return {request, {}};
 }
 
