@@ -17,13 +17,16 @@
 
 #include "frame/about_form.h"
 #include "frame/command_table.h"
+#include "frame/find_unit_box.h"
 #include "frame/help_dialog.h"
 #include "frame/help_viewer.h"
+#include "frame/open_unit.h"
 #include "frame/placement.h"
 #include "frame/resources.h"
 #include "frame/screen_geometry.h"
 #include "frame/window_menu.h"
 #include "frame/work_area.h"
+#include "windows/accelerators.h"
 #include "windows/announcer.h"
 #include "windows/reading_hint.h"
 #include "windows/twips.h"
@@ -43,6 +46,9 @@ const WindowCommand& commandFor(windows::WindowId id)
 
 constexpr QKeyCombination kExitShortcut = Qt::Key_F12;
 constexpr QKeyCombination kHelpShortcut = Qt::Key_F1;
+// Opens the menu bar's first menu; the arrow keys go on to the others. The
+// menus' own letters give way to those of the window in front.
+constexpr QKeyCombination kMenuBarKey = Qt::Key_F10;
 
 // A button's tool tip names the key that does the same: "Distance (Ctrl+D)".
 QString withShortcut(const QString& text, QKeyCombination key)
@@ -90,6 +96,7 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     createMenusAndToolBar();
     createWindowCommands();
     createFrameCommands();
+    createFindCommand();
 
     // A widget of its own, not a status message: the status tips of menu
     // items would wipe a message away.
@@ -198,6 +205,13 @@ void MainFrame::createFrameCommands()
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainFrame::showAbout);
 
+    auto* menuBarKey = new QAction(this);
+    menuBarKey->setObjectName(QStringLiteral("menubarkey"));
+    menuBarKey->setShortcut(kMenuBarKey);
+    addAction(menuBarKey);
+    connect(menuBarKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(m_fileMenu->menuAction()); });
+
     m_toolBar->addSeparator();
     QAction* help = m_toolBar->addAction(frameIcon("help"), QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("buthelp"));
@@ -211,6 +225,45 @@ void MainFrame::createFrameCommands()
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
+// Find Unit has no menu item: the File and Help menus keep their items, and
+// a menu of its own would take an Alt+letter from the windows' options. Its
+// button stands in a toolbar of its own after the window buttons; the frame
+// carries the command too, so Ctrl+K works while that toolbar is hidden.
+void MainFrame::createFindCommand()
+{
+    QAction* find = new QAction(frameIcon("find"), QStringLiteral("Find Unit"), this);
+    find->setObjectName(QStringLiteral("butfindunit"));
+    find->setShortcut(kFindUnitShortcut);
+    find->setToolTip(withShortcut(find->text(), kFindUnitShortcut));
+    connect(find, &QAction::triggered, this, [this] { showFindUnit(); });
+    addAction(find);
+    QToolBar* bar = addToolBar(QStringLiteral("Find Unit"));
+    bar->setObjectName(QStringLiteral("FindUnitBar"));
+    bar->setIconSize(m_toolBar->iconSize());
+    bar->setFloatable(false);
+    bar->addAction(find);
+}
+
+void MainFrame::showFindUnit(const QString* query)
+{
+    if (!m_findUnit) {
+        m_findUnit = new FindUnitBox(this);
+        connect(m_findUnit, &FindUnitBox::unitChosen, this, [this](const UnitRequest& request) {
+            activateWindow();
+            openUnit(*this, request);
+        });
+    }
+    m_findUnit->showQuery(query);
+}
+
+void MainFrame::bringToFront()
+{
+    if (isMinimized()) showNormal();
+    else show();
+    raise();
+    activateWindow();
+}
+
 void MainFrame::placeOnScreen()
 {
     const QScreen* current = screen();
@@ -220,7 +273,7 @@ void MainFrame::placeOnScreen()
     move(geometry.topLeft());
 }
 
-void MainFrame::showWindow(windows::WindowId id)
+windows::ChildWindow* MainFrame::showWindow(windows::WindowId id)
 {
     QPointer<QMdiSubWindow>& sub = m_windows[static_cast<std::size_t>(id)];
     if (!sub)  // first request, or closed by the user
@@ -229,6 +282,7 @@ void MainFrame::showWindow(windows::WindowId id)
     else sub->show();
     m_mdiArea->setActiveSubWindow(sub);
     sub->raise();
+    return static_cast<windows::ChildWindow*>(sub->widget());
 }
 
 QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
@@ -363,7 +417,9 @@ void MainFrame::closeEvent(QCloseEvent* event)
 
 bool MainFrame::isFrameShortcut(const QKeyCombination& key) const
 {
-    if (key == kExitShortcut || key == kHelpShortcut) return true;
+    if (key == kExitShortcut || key == kHelpShortcut || key == kMenuBarKey ||
+        key == kFindUnitShortcut)
+        return true;
     for (const WindowCommand& command : kWindowCommands) {
         if (command.shortcut == key) return true;
     }
@@ -419,6 +475,22 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event)
         if (menu && menu->parentWidget() && m_mdiArea->isAncestorOf(menu->parentWidget()))
             dropFrameShortcuts(menu);
         return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // The active window's accelerators come before every key of the
+        // frame, its menu bar's letters included: claimed here, the key
+        // never reaches the shortcuts and comes back as a key press.
+        const QWidget* widget = qobject_cast<QWidget*>(watched);
+        const QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
+        if (widget && sub && sub->widget() && (widget == sub || sub->isAncestorOf(widget))) {
+            const QList<QWidget*> controls = windows::acceleratorControls(
+                *sub->widget(), static_cast<QKeyEvent*>(event)->keyCombination());
+            if (!controls.isEmpty()) {
+                if (event->type() == QEvent::KeyPress) windows::useAccelerator(controls);
+                event->accept();
+                return true;
+            }
+        }
     }
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);

@@ -87,6 +87,8 @@ private:
     void showValueReading(engine::EvalStatus status, const BoxReading& value);
     void showPriceReading(engine::EvalStatus status, const BoxReading& price);
     void publishReading(const HintMarker* latest);
+    QString sourceText() const;
+    void useAsValue(int unit, const QString& number);
 
     // engine::EvalSink and engine::PriceSink: each write lands at once, so a
     // fault part-way leaves the earlier ones on screen.

@@ -26,6 +26,7 @@
 #include "windows/reading_hint.h"
 #include "windows/window_factory.h"
 
+using tabrix_test::kKeypadDecimal;
 using tabrix_test::open;
 using tabrix_test::type;
 using windows::indexedName;
@@ -89,6 +90,7 @@ private slots:
     void markerOutlineFollowsTheTextColour_data();
     void markerOutlineFollowsTheTextColour();
     void clickOnTheMarkerShowsItsWords();
+    void keypadTypesTheRegionalSeparatorInAField();
 };
 
 void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole_data()
@@ -111,7 +113,7 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
     } rows[] = {
         {"1,5", true},     {"1.000,5", true}, {"1,000", true}, {"26.2 mi", true}, {"12abc", true},
         {"abc", true},     {"-", true},       {"1e999", true}, {"&HZZ", true},    {"1.5", false},
-        {" 1 2 3", false}, {"1e3", false},    {"&HFF", false}, {"", false},
+        {" 1 2 3", false}, {"1e3", false},    {"&HFF", false}, {"", false},       {"1⎖5", false},
     };
     const std::unique_ptr<QWidget> window = open(id, formatOf(locale.constData()));
     const windows::ControlNames& names = windows::findDescriptor(id)->names;
@@ -127,7 +129,7 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
     for (const auto& row : rows) {
         const QString text = QString::fromUtf8(row.text);
         type(value, text);
-        QCOMPARE(value->text(), text);
+        QCOMPARE(value->text(), QString(text).replace(kKeypadDecimal, u'.'));
         const QString tip = value->toolTip();
         QVERIFY2(marked(value) == row.marked, row.text);
         QCOMPARE(value->accessibleDescription(), spoken(tip));
@@ -225,6 +227,7 @@ void TestReadingHint::priceBoxSaysHowItWasRead_data()
     row("C", "", "", 11);
     row("de_DE", "1,5", "Read as 1.\n“,5” was left out: only a point separates decimals; type 1.5.",
         11);
+    row("de_DE", "1⎖5", "", 11);
     row("C", "1,5",
         "Read as 1.\n“,5” was left out: digit groups are not read; type the digits alone.", 11);
     row("C", "abc",
@@ -357,6 +360,18 @@ void TestReadingHint::emptiedFieldSaysWhyUntilTheNextEntry()
     QCOMPARE(cm->text(), QStringLiteral("7"));
     QVERIFY(cm->toolTip().isEmpty());
     QVERIFY(!marked(cm));
+}
+
+// The fields read the regional separators, so the keypad types those: here
+// neither the comma it sends nor the point.
+void TestReadingHint::keypadTypesTheRegionalSeparatorInAField()
+{
+    const std::unique_ptr<QWidget> window = open(WindowId::AreaStandard, formatOf("ar_EG"));
+    auto* field = window->findChild<QLineEdit*>(indexedName("TextT1", 4));
+    QVERIFY(field);
+    type(field, QStringLiteral("1⎖5"));
+    QCOMPARE(field->text(), QStringLiteral("1\u066b5"));
+    QVERIFY(!marked(field));
 }
 
 // Without waiting for the pointer to rest on it.

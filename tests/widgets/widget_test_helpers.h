@@ -41,6 +41,10 @@ inline bool showActive(QWidget& window)
     return QTest::qWaitForWindowActive(&window);
 }
 
+// Stands in a typed text for the numeric keypad's decimal key, which some
+// layouts send as a comma; a value box types the point instead.
+inline constexpr char16_t kKeypadDecimal = u'\u2396';
+
 // Replaces a box's text by typing: one key a character, a character beyond
 // ASCII as the text of an unnamed key, as an input method delivers it; an
 // empty text by Delete.
@@ -49,6 +53,10 @@ inline void type(QLineEdit* box, const QString& text)
     box->selectAll();
     if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == kKeypadDecimal) {
+            QTest::keyClick(box, Qt::Key_Comma, Qt::KeypadModifier);
+            continue;
+        }
         if (text[i].unicode() < 0x80) {
             QTest::keyClick(box, text[i].toLatin1());
             continue;
