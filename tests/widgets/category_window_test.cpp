@@ -34,6 +34,11 @@ using namespace tabrix_test;
 
 namespace {
 
+std::unique_ptr<CategoryWindow> open(WindowId id, const engine::NumberFormat& format = kPointFormat)
+{
+    return tabrix_test::open<CategoryWindow>(id, format);
+}
+
 // The controls of one window, looked up by the names the window must carry.
 struct Controls {
     QLineEdit* value = nullptr;
@@ -209,7 +214,7 @@ void TestCategoryWindow::everyCategoryWindowIsNamedAndCaptioned()
     QFETCH(QString, firstOption);
     QFETCH(bool, price);
 
-    auto window = open<CategoryWindow>(id);
+    auto window = open(id);
     QVERIFY(window);
     QCOMPARE(window->objectName(), objectName);
     QCOMPARE(window->windowTitle(), caption);
@@ -222,7 +227,7 @@ void TestCategoryWindow::everyCategoryWindowIsNamedAndCaptioned()
 
 void TestCategoryWindow::opensWithTheResultsForZero()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     QCOMPARE(c.value->text(), QStringLiteral("0"));
@@ -239,7 +244,7 @@ void TestCategoryWindow::opensWithTheResultsForZero()
 // the caption label keeps what it shows.
 void TestCategoryWindow::areaOpensWithZerosAndNoEcho()
 {
-    auto window = open<CategoryWindow>(WindowId::Area);
+    auto window = open(WindowId::Area);
     Controls c;
     LOOK_UP(window.get(), kAreaNames, c);
     QCOMPARE(texts(c.results), QStringList(11, QStringLiteral("0")));
@@ -248,7 +253,7 @@ void TestCategoryWindow::areaOpensWithZerosAndNoEcho()
 
 void TestCategoryWindow::priceWindowOpensWithZeroPrices()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     QCOMPARE(c.price->text(), QStringLiteral("0"));
@@ -259,7 +264,7 @@ void TestCategoryWindow::priceWindowOpensWithZeroPrices()
 
 void TestCategoryWindow::trailingLettersDisableOptionsButStillEvaluate()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     c.options[1]->click();
@@ -272,7 +277,7 @@ void TestCategoryWindow::trailingLettersDisableOptionsButStillEvaluate()
 
 void TestCategoryWindow::emptyingDisablesOptionsAndShowsZeros()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     c.options[1]->click();
@@ -291,7 +296,7 @@ void TestCategoryWindow::emptyingDisablesOptionsAndShowsZeros()
 
 void TestCategoryWindow::pickingAUnitReevaluatesAndEchoes()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -307,7 +312,7 @@ void TestCategoryWindow::pickingAUnitReevaluatesAndEchoes()
 
 void TestCategoryWindow::acceleratorPicksAUnit()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -322,7 +327,7 @@ void TestCategoryWindow::acceleratorPicksAUnit()
 // Typing, Delete, cutting and pasting all leave a result box as it was.
 void TestCategoryWindow::resultBoxesRefuseEveryEdit()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -347,7 +352,7 @@ void TestCategoryWindow::resultBoxesRefuseEveryEdit()
 
 void TestCategoryWindow::resultBoxesCanBeCopied()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
@@ -359,7 +364,7 @@ void TestCategoryWindow::resultBoxesCanBeCopied()
 
 void TestCategoryWindow::focusSelectsTheWholeText()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -386,7 +391,7 @@ void TestCategoryWindow::focusSelectsTheWholeText()
 
 void TestCategoryWindow::valueBoxHasFocusWhenShown()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -421,7 +426,7 @@ void TestCategoryWindow::valueBoxHasFocusInTheFrame()
 
 void TestCategoryWindow::boxesLimitTypedText()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     type(c.value, QStringLiteral("1234567890123456789012345"));
@@ -433,7 +438,7 @@ void TestCategoryWindow::boxesLimitTypedText()
 // (-2E+100 - 32) / 9 * 5 has 15 significant digits and a three-digit exponent.
 void TestCategoryWindow::longResultIsShownWhole()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     type(c.value, QStringLiteral("-2e100"));
@@ -446,7 +451,7 @@ void TestCategoryWindow::longResultIsShownWhole()
 
 void TestCategoryWindow::decimalCommaFormat()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature, kCommaFormat);
+    auto window = open(WindowId::Temperature, kCommaFormat);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     c.options[1]->click();
@@ -465,7 +470,7 @@ void TestCategoryWindow::decimalCommaFormat()
 // echoes, every box keeps its text and the failure is reported.
 void TestCategoryWindow::failedEvaluationKeepsBoxesAndReports()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     QSignalSpy failures(window.get(), &windows::CategoryWindow::evaluationFailed);
@@ -486,7 +491,7 @@ void TestCategoryWindow::failedEvaluationKeepsBoxesAndReports()
 
 void TestCategoryWindow::successAfterFailureIsReported()
 {
-    auto window = open<CategoryWindow>(WindowId::Temperature);
+    auto window = open(WindowId::Temperature);
     Controls c;
     LOOK_UP(window.get(), kTemperatureNames, c);
     type(c.value, QStringLiteral("1e400"));
@@ -500,7 +505,7 @@ void TestCategoryWindow::successAfterFailureIsReported()
 
 void TestCategoryWindow::accessibleNames()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     QCOMPARE(c.options[0]->accessibleName(), QStringLiteral("Millimeters"));
@@ -527,7 +532,7 @@ void TestCategoryWindow::nothingIsClipped_data()
 void TestCategoryWindow::nothingIsClipped()
 {
     QFETCH(WindowId, id);
-    auto window = open<CategoryWindow>(id);
+    auto window = open(id);
     QVERIFY(showActive(*window));
     const windows::WindowDescriptor& d = window->descriptor();
     const QSize design(windows::twipsToPixels(d.widthTwips - 120, window->logicalDpiX()),
@@ -556,7 +561,7 @@ void TestCategoryWindow::nothingIsClipped()
 // With Miles selected and price "2".
 void TestCategoryWindow::priceChangeRunsThePriceRow()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     c.options[9]->click();
@@ -567,7 +572,7 @@ void TestCategoryWindow::priceChangeRunsThePriceRow()
 
 void TestCategoryWindow::valueChangeLeavesPrices()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     c.options[9]->click();
@@ -582,7 +587,7 @@ void TestCategoryWindow::valueChangeLeavesPrices()
 
 void TestCategoryWindow::nonNumericPriceIsIgnoredUntilFocusLeaves()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -613,7 +618,7 @@ void TestCategoryWindow::nonNumericPriceIsIgnoredUntilFocusLeaves()
 // a pick does not ask whether it is a number.
 void TestCategoryWindow::optionClickRunsPricesForTheNewUnit()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     QVERIFY(showActive(*window));
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
@@ -632,7 +637,7 @@ void TestCategoryWindow::optionClickRunsPricesForTheNewUnit()
 
 void TestCategoryWindow::negativePriceOnTheDiagonal()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     c.options[3]->click();
@@ -644,7 +649,7 @@ void TestCategoryWindow::negativePriceOnTheDiagonal()
 // A pick whose conversion fails runs no price routine.
 void TestCategoryWindow::failedConversionSkipsThePrices()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     type(c.price, QStringLiteral("2"));
@@ -663,7 +668,7 @@ void TestCategoryWindow::failedConversionSkipsThePrices()
 // 5.399568035e-07 and leaves the range of a double.
 void TestCategoryWindow::priceOverflowStopsAtTheFaultyLabel()
 {
-    auto window = open<CategoryWindow>(WindowId::Distance);
+    auto window = open(WindowId::Distance);
     Controls c;
     LOOK_UP(window.get(), kDistanceNames, c);
     QSignalSpy failures(window.get(), &windows::CategoryWindow::evaluationFailed);
@@ -785,7 +790,7 @@ void TestCategoryWindow::documentedRows()
     QFETCH(QString, caption);
     QFETCH(Expected, boxes);
 
-    auto window = open<CategoryWindow>(id);
+    auto window = open(id);
     QVERIFY(showActive(*window));
     auto* value = window->findChild<QLineEdit*>(valueName);
     auto* option =
@@ -855,7 +860,7 @@ void TestCategoryWindow::documentedPrices()
     QFETCH(QString, price);
     QFETCH(Expected, labels);
 
-    auto window = open<CategoryWindow>(id);
+    auto window = open(id);
     QVERIFY(showActive(*window));
     auto* priceBox = window->findChild<QLineEdit*>(priceName);
     auto* option =
@@ -875,7 +880,7 @@ void TestCategoryWindow::documentedPrices()
 // The hidden work box of the Area window is fed through sideChanged.
 void TestCategoryWindow::areaShowsTheSquareSide()
 {
-    auto window = open<CategoryWindow>(WindowId::Area);
+    auto window = open(WindowId::Area);
     Controls c;
     LOOK_UP(window.get(), kAreaNames, c);
     QSignalSpy sides(window.get(), &windows::CategoryWindow::sideChanged);
@@ -886,7 +891,7 @@ void TestCategoryWindow::areaShowsTheSquareSide()
 
 void TestCategoryWindow::areaIgnoresValuesNotAboveZero()
 {
-    auto window = open<CategoryWindow>(WindowId::Area);
+    auto window = open(WindowId::Area);
     Controls c;
     LOOK_UP(window.get(), kAreaNames, c);
     c.options[3]->click();
