@@ -12,10 +12,11 @@ for option in "$@"; do
         # targets; clang-format, clang-tidy and cppcheck are the static
         # checks. The test command builds the benchmarks too. The session
         # bus, the AT-SPI registry, its Python client and xdotool drive the
-        # program as a screen reader does (tests/atspi/).
+        # program as a screen reader does (tests/atspi/); gdbus asks the
+        # desktop search's service as GNOME Shell does (tests/search/).
         --with-tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev
                                  xvfb xauth desktop-file-utils appstream groff-base
-                                 dbus-daemon at-spi2-core python3-pyatspi xdotool
+                                 dbus-daemon at-spi2-core python3-pyatspi xdotool libglib2.0-bin
                                  clang libclang-rt-14-dev clang-format clang-tidy cppcheck) ;;
         # cpack's Debian generator: dpkg-shlibdeps finds the dependencies.
         --with-package) packages+=(dpkg-dev file) ;;
