@@ -12,7 +12,8 @@ if(GUI)
     list(APPEND expected bin/tabrix share/man/man1/tabrix.1.gz
          share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
          share/icons/hicolor/scalable/apps/tabrix.svg
-         libexec/tabrix-search share/dbus-1/services/${APP_ID}.Search.service
+         libexec/tabrix-search share/man/man1/tabrix-search.1.gz
+         share/dbus-1/services/${APP_ID}.Search.service
          share/gnome-shell/search-providers/${APP_ID}.search-provider.ini
          share/krunner/dbusplugins/${APP_ID}.desktop)
 endif()
