@@ -9,13 +9,17 @@
 
 #include "cli/subcommands.h"
 #include "engine/evaluate.h"
+#include "engine/names.h"
 #include "engine/price.h"
 #include "tables/tables.h"
+#include "tables/unit_finder.h"
 #include "tabrix/version.h"
 
 namespace cli {
 
 namespace {
+
+using engine::WithoutAccelerator;
 
 // The usage's first and last lines; the subcommands' lines come between.
 constexpr std::string_view kUsageFirst =
@@ -51,10 +55,10 @@ constexpr std::string_view kHelpTail =
     "When VALUE or PRICE is not read whole, a note on standard error says what\n"
     "was read: tabrix-convert: note: read \"1,5\" as 1\n"
     "\n"
-    "Exit status: 0 done; 2 usage error (unknown category, unit or option,\n"
-    "missing argument, a value refused by --strict); 3 a conversion stopped\n"
-    "part-way (the lines written before the fault are printed, the fault is\n"
-    "named on standard error).\n";
+    "Exit status: 0 done; 1 find matched no unit; 2 usage error (unknown\n"
+    "category, unit or option, missing argument, a value refused by --strict);\n"
+    "3 a conversion stopped part-way (the lines written before the fault are\n"
+    "printed, the fault is named on standard error).\n";
 
 // The help's names stand in a column this wide, their text after it.
 constexpr std::size_t kHelpNameColumn = 17;
@@ -125,26 +129,6 @@ std::string Help()
     return help += kHelpTail;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
-std::string WithoutAccelerator(std::string_view caption)
-{
-    std::string plain;
-    for (char c : caption)
-        if (c != '&') plain.push_back(c);
-    return plain;
-}
-
-// Temperature abbreviations carry a "*" for the degree sign; "C" names "*C".
-std::string_view WithoutDegreeMark(std::string_view abbreviation)
-{
-    return abbreviation.starts_with('*') ? abbreviation.substr(1) : abbreviation;
-}
-
 void ListCategories(std::ostream& out)
 {
     for (const engine::UnitTable* table : tables::AllTables()) {
@@ -174,55 +158,25 @@ int UsageError(std::ostream& err, std::string_view message)
 // than one match (the message is written).
 int FindUnit(const engine::UnitTable& table, std::string_view name, std::ostream& err)
 {
+    const int found = tables::UnitByName(table, name);
+    if (found > 0) return found;
     if (!name.empty() &&
         std::ranges::all_of(name, [](unsigned char c) { return std::isdigit(c); })) {
-        const int k = name.size() <= 3 ? std::stoi(std::string(name)) : 0;
-        if (k >= 1 && k <= int(table.size)) return k;
         err << "tabrix-convert: " << table.caption << " has units 1 to " << table.size
             << "; there is no unit " << name << '\n';
         ListUnits(table, err);
-        return 0;
-    }
-    std::vector<int> matches;
-    for (int k = 1; k <= int(table.size); ++k)
-        if (SameIgnoringCase(table.Unit(k).abbreviation, name) ||
-            SameIgnoringCase(WithoutDegreeMark(table.Unit(k).abbreviation), name) ||
-            SameIgnoringCase(WithoutAccelerator(table.Unit(k).caption), name))
-            matches.push_back(k);
-    if (matches.size() == 1) return matches.front();
-    if (matches.empty()) {
+    } else if (found == 0) {
         err << "tabrix-convert: " << table.caption << " has no unit \"" << name << "\"\n";
         ListUnits(table, err);
     } else {
         err << "tabrix-convert: \"" << name << "\" is ambiguous in " << table.caption
             << "; give the unit's number:\n";
-        for (int k : matches)
-            err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
-                << table.Unit(k).abbreviation << ")\n";
+        for (int k = 1; k <= int(table.size); ++k)
+            if (tables::NamesUnit(table.Unit(k), name))
+                err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
+                    << table.Unit(k).abbreviation << ")\n";
     }
     return 0;
-}
-
-// A typed text as a message quotes it: control characters, the quote and the
-// backslash escaped, so that the message stays on one line.
-std::string Quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte == 0x7f) {
-            constexpr char kHex[] = "0123456789abcdef";
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
 }
 
 // A VALUE or PRICE not read whole is named on standard error, as the windows
@@ -338,6 +292,26 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
 }
 
 }  // namespace
+
+std::string Quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7f) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
 
 int Run(std::span<const std::string_view> args, const engine::NumberFormat& format,
         std::ostream& out, std::ostream& err)

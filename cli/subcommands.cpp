@@ -1,13 +1,17 @@
 #include "cli/subcommands.h"
 
 #include <algorithm>
+#include <array>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/convert.h"
 #include "engine/area_dimensions.h"
 #include "engine/civil_date.h"
+#include "engine/names.h"
 #include "tables/area_dimensions.h"
+#include "tables/unit_finder.h"
 
 namespace cli {
 
@@ -44,7 +48,17 @@ constexpr Subcommand kDays{
     .tsv = false,
     .run = &RunDaysWithoutOptions,
 };
-constexpr Subcommand kSubcommands[] = {kAreaMetric, kAreaStandard, kDays};
+constexpr Subcommand kFind{
+    .name = "find",
+    .arguments = "QUERY",
+    .summary = "the units a query names, best first, by caption, abbreviation,\n"
+               "spoken name or singular, any case (\"torr\", \"760 torr\",\n"
+               "\"5 km in mi\"); with --tsv one line per unit: category, tab,\n"
+               "number, tab, caption, tab, abbreviation",
+    .tsv = true,
+    .run = &RunFind,
+};
+constexpr Subcommand kSubcommands[] = {kAreaMetric, kAreaStandard, kDays, kFind};
 
 int RunAreaDimensions(const Subcommand& command, const engine::AreaDimensionsTable& table,
                       std::span<const std::string_view> args, bool tsv,
@@ -131,6 +145,48 @@ int RunDays(std::span<const std::string_view> args, std::ostream& out, std::ostr
     }
     // The count is a whole number, so the decimal separator never shows.
     out << engine::DifferenceSentence(dates[0], dates[1], engine::NumberFormat{}) << '\n';
+    return kExitOk;
+}
+
+int RunFind(std::span<const std::string_view> args, bool tsv, const engine::NumberFormat&,
+            std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        err << "tabrix-convert: " << kFind.name << " takes a query: " << kFind.arguments << '\n';
+        return kExitUsage;
+    }
+    // Unquoted words are one query: tabrix-convert find 760 torr.
+    std::string query(args.front());
+    for (std::string_view word : args.subspan(1)) (query += ' ') += word;
+
+    const std::vector<tables::UnitMatch> matches = tables::FindUnits(query);
+    if (matches.empty()) {
+        err << "tabrix-convert: no unit matches " << Quoted(query) << '\n';
+        return kExitNoMatch;
+    }
+    std::vector<std::array<std::string, 4>> rows;
+    for (const tables::UnitMatch& match : matches) {
+        const engine::UnitDef& unit = match.table->Unit(match.unit);
+        rows.push_back({std::string(match.table->caption), std::to_string(match.unit),
+                        engine::WithoutAccelerator(unit.caption), std::string(unit.abbreviation)});
+    }
+    if (tsv) {
+        for (const auto& row : rows)
+            out << row[0] << '\t' << row[1] << '\t' << row[2] << '\t' << row[3] << '\n';
+        return kExitOk;
+    }
+    std::array<std::string, 4> heading = {"Category", "No.", "Unit", "Abbr"};
+    std::array<std::size_t, 3> widths{};
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = heading[c].size();
+        for (const auto& row : rows) widths[c] = std::max(widths[c], row[c].size());
+    }
+    rows.insert(rows.begin(), std::move(heading));
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            out << row[c] << std::string(widths[c] - row[c].size() + 2, ' ');
+        out << row[3] << '\n';
+    }
     return kExitOk;
 }
 

@@ -15,6 +15,8 @@ int RunAreaMetric(std::span<const std::string_view> args, bool tsv,
 int RunAreaStandard(std::span<const std::string_view> args, bool tsv,
                     const engine::NumberFormat& format, std::ostream& out, std::ostream& err);
 int RunDays(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+int RunFind(std::span<const std::string_view> args, bool tsv, const engine::NumberFormat& format,
+            std::ostream& out, std::ostream& err);
 
 // One subcommand as the usage, the help and the dispatch know it.
 struct Subcommand {

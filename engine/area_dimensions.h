@@ -23,6 +23,7 @@ struct AreaDimensionsTable {
     std::array<double, 3>
         fieldFactors;  // a field's unit in the base unit, the work boxes' (cm, in)
     std::array<std::string_view, kDimensionResults> resultCaptions;
+    std::array<std::string_view, kDimensionResults> spokenResults;  // "square Miles"
     // Cell k turns a side in the base unit into the side in result unit k:
     // one step (× c or ÷ c), or none for the base unit's own square.
     std::array<ConversionRule, kDimensionResults> cells;

@@ -37,6 +37,7 @@ constexpr ConversionRule Cell(S... steps)
 struct UnitDef {
     std::string_view caption;       // option caption; "&" marks the accelerator
     std::string_view abbreviation;  // shown beside the result box and echoed
+    std::string_view spoken;        // as a screen reader says it: "degrees Fahrenheit"
 };
 
 // How a table's cells are read. Linear: the cell's steps turn the value into

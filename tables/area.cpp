@@ -6,17 +6,18 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"sq. Millimeter&s", "sq. mm"},
-    {"sq. &Centimeters", "sq. cm"},
-    {"sq. &Inches", "sq. in"},
-    {"sq. Fee&t", "sq. ft"},
-    {"sq. &Yards", "sq. yd"},
-    {"sq. &Meters", "sq. m"},
-    {"sq. &Rods", "sq. rd"},
-    {"sq. Furlon&gs", "sq. fur"},
-    {"sq. &Kilometers", "sq. km"},
-    {"sq. Mil&es", "sq. mi"},
-    {"sq. Miles (&Naut)", "sq. nmi"},
+    // caption, abbreviation, as a screen reader says it
+    {"sq. Millimeter&s",  "sq. mm",  "square Millimeters"},
+    {"sq. &Centimeters",  "sq. cm",  "square Centimeters"},
+    {"sq. &Inches",       "sq. in",  "square Inches"},
+    {"sq. Fee&t",         "sq. ft",  "square Feet"},
+    {"sq. &Yards",        "sq. yd",  "square Yards"},
+    {"sq. &Meters",       "sq. m",   "square Meters"},
+    {"sq. &Rods",         "sq. rd",  "square Rods"},
+    {"sq. Furlon&gs",     "sq. fur", "square Furlongs"},
+    {"sq. &Kilometers",   "sq. km",  "square Kilometers"},
+    {"sq. Mil&es",        "sq. mi",  "square Miles"},
+    {"sq. Miles (&Naut)", "sq. nmi", "square Nautical Miles"},
 };
 
 // Each cell is the length factor from the source unit's side to the target

@@ -9,6 +9,12 @@ constexpr std::array<std::string_view, kDimensionResults> kCaptions = {
     "sq. Millimeters", "sq. Centimeters", "sq. Inches", "sq. Feet",       "sq. Yards",
     "sq. Meters",      "sq. Rods",        "sq. Acres",  "sq. Kilometers", "sq. Miles",
 };
+// The captions as a screen reader says them.
+constexpr std::array<std::string_view, kDimensionResults> kSpokenCaptions = {
+    "square Millimeters", "square Centimeters", "square Inches", "square Feet",
+    "square Yards",       "square Meters",      "square Rods",   "square Acres",
+    "square Kilometers",  "square Miles",
+};
 
 // The acre is treated as the square of a length: 0.0001572 of its side per
 // centimetre, 2504.5239 inches to its side. The metre is 39.3700878 inches in
@@ -18,6 +24,7 @@ constexpr AreaDimensionsTable kMetric = {
     {"km", "m", "cm"},
     {100000.0, 100.0, 1.0},
     kCaptions,
+    kSpokenCaptions,
     {
         /* sq. mm  */ Cell(Mul(10.0)),
         /* sq. cm  */ Cell(),
@@ -37,6 +44,7 @@ constexpr AreaDimensionsTable kStandard = {
     {"mi", "yd", "in"},
     {63360.0, 36.0, 1.0},
     kCaptions,
+    kSpokenCaptions,
     {
         /* sq. mm  */ Cell(Mul(25.4)),
         /* sq. cm  */ Cell(Mul(2.54)),

@@ -6,18 +6,19 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"Grams/Liter", "g/l"},
-    {"Grams/Cubic Meter", "g/m3"},
-    {"Kilograms/Cubic Meter", "kg/m3"},
-    {"Grains/U.S. Gallon", "gr/gal"},
-    {"Ounces/Cubic Inch", "oz/in3"},
-    {"Ounces/Cubic Foot", "oz/ft3"},
-    {"Ounces/U.S. Gallon", "oz/gal"},
-    {"Pounds/Cubic Inch", "lb/in3"},
-    {"Pounds/Cubic Foot", "lb/ft3"},
-    {"Pounds/Cubic Yard", "lb/yd3"},
-    {"Pounds/U.S. Gallon", "lb/gal"},
-    {"Long Tons/Cubic Yard", "t/yd3"},
+    // caption, abbreviation, as a screen reader says it
+    {"Grams/Liter",           "g/l",    "Grams per Liter"},
+    {"Grams/Cubic Meter",     "g/m3",   "Grams per Cubic Meter"},
+    {"Kilograms/Cubic Meter", "kg/m3",  "Kilograms per Cubic Meter"},
+    {"Grains/U.S. Gallon",    "gr/gal", "Grains per U.S. Gallon"},
+    {"Ounces/Cubic Inch",     "oz/in3", "Ounces per Cubic Inch"},
+    {"Ounces/Cubic Foot",     "oz/ft3", "Ounces per Cubic Foot"},
+    {"Ounces/U.S. Gallon",    "oz/gal", "Ounces per U.S. Gallon"},
+    {"Pounds/Cubic Inch",     "lb/in3", "Pounds per Cubic Inch"},
+    {"Pounds/Cubic Foot",     "lb/ft3", "Pounds per Cubic Foot"},
+    {"Pounds/Cubic Yard",     "lb/yd3", "Pounds per Cubic Yard"},
+    {"Pounds/U.S. Gallon",    "lb/gal", "Pounds per U.S. Gallon"},
+    {"Long Tons/Cubic Yard",  "t/yd3",  "Long Tons per Cubic Yard"},
 };
 
 // Grams per litre and kilograms per cubic metre are the same density, so the

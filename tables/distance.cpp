@@ -6,17 +6,18 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"Millimeter&s", "mm"},
-    {"&Centimeters", "cm"},
-    {"&Inches", "in"},
-    {"Fee&t", "ft"},
-    {"&Yards", "yd"},
-    {"&Meters", "m"},
-    {"&Rods", "rd"},
-    {"Furlon&gs", "f"},
-    {"&Kilometers", "km"},
-    {"Mil&es", "mi"},
-    {"Miles (&Naut)", "nmi"},
+    // caption, abbreviation, as a screen reader says it
+    {"Millimeter&s",  "mm",  "Millimeters"},
+    {"&Centimeters",  "cm",  "Centimeters"},
+    {"&Inches",       "in",  "Inches"},
+    {"Fee&t",         "ft",  "Feet"},
+    {"&Yards",        "yd",  "Yards"},
+    {"&Meters",       "m",   "Meters"},
+    {"&Rods",         "rd",  "Rods"},
+    {"Furlon&gs",     "f",   "Furlongs"},
+    {"&Kilometers",   "km",  "Kilometers"},
+    {"Mil&es",        "mi",  "Miles"},
+    {"Miles (&Naut)", "nmi", "Nautical Miles"},
 };
 
 // The factors are rounded constants entered pair by pair, so a cell and its

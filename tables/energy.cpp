@@ -6,18 +6,19 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"&Joules", "J"},
-    {"Foot &Pound Force", "ft/lbf"},
-    {"&Watt Hours", "Wh"},
-    {"&kiloWatt Hours", "kWh"},
-    {"B&TUs - Mean", "BTU"},
-    {"BTUs - &Int'l", "BTU"},
-    {"&BTUs - Thermal", "BTU"},
-    {"&Ergs", "erg"},
-    {"Calories - &Nutrition", "cal"},
-    {"Calories - &Mean", "cal"},
-    {"&Calories - Thermal", "cal"},
-    {"Electron &Volts", "eV"},
+    // caption, abbreviation, as a screen reader says it
+    {"&Joules",               "J",      "Joules"},
+    {"Foot &Pound Force",     "ft/lbf", "Foot Pound Force"},
+    {"&Watt Hours",           "Wh",     "Watt Hours"},
+    {"&kiloWatt Hours",       "kWh",    "Kilowatt Hours"},
+    {"B&TUs - Mean",          "BTU",    "Mean BTUs"},
+    {"BTUs - &Int'l",         "BTU",    "International BTUs"},
+    {"&BTUs - Thermal",       "BTU",    "Thermal BTUs"},
+    {"&Ergs",                 "erg",    "Ergs"},
+    {"Calories - &Nutrition", "cal",    "Nutrition Calories"},
+    {"Calories - &Mean",      "cal",    "Mean Calories"},
+    {"&Calories - Thermal",   "cal",    "Thermal Calories"},
+    {"Electron &Volts",       "eV",     "Electron Volts"},
 };
 
 // Three units are labelled "BTU" and three "cal", so the echo cannot tell them

@@ -6,13 +6,14 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"Kips", "kip"},
-    {"KiloNewtons", "kN"},
-    {"Pound Force", "lbf"},
-    {"Ounce Force", "ozf"},
-    {"Poundals", "pdl"},
-    {"Kilo Dynes", "k dyne"},
-    {"Gram Force", "gf"},
+    // caption, abbreviation, as a screen reader says it
+    {"Kips",        "kip",    "Kips"},
+    {"KiloNewtons", "kN",     "KiloNewtons"},
+    {"Pound Force", "lbf",    "Pound Force"},
+    {"Ounce Force", "ozf",    "Ounce Force"},
+    {"Poundals",    "pdl",    "Poundals"},
+    {"Kilo Dynes",  "k dyne", "Kilo Dynes"},
+    {"Gram Force",  "gf",     "Gram Force"},
 };
 
 // Kips to kilonewtons divides by the factor of the reverse cell, so one kip

@@ -6,20 +6,21 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"&Milliliters", "ml"},
-    {"&Liters", "l"},
-    {"&Teaspoons", "tsp"},
-    {"T&ablespoon", "tbsp"},
-    {"&Ounces", "oz"},
-    {"&Cups", "cup"},
-    {"&Pints", "pt"},
-    {"&Quarts", "qt"},
-    {"&Gallons", "gal"},
-    {"Imp Ounc&es", "imp oz"},
-    {"&Imp Cups", "imp cup"},
-    {"Imp Pi&nts", "imp pint"},
-    {"Imp Qua&rts", "imp qt"},
-    {"Imp Gallon&s", "imp gal"},
+    // caption, abbreviation, as a screen reader says it
+    {"&Milliliters", "ml",       "Milliliters"},
+    {"&Liters",      "l",        "Liters"},
+    {"&Teaspoons",   "tsp",      "Teaspoons"},
+    {"T&ablespoon",  "tbsp",     "Tablespoon"},
+    {"&Ounces",      "oz",       "Ounces"},
+    {"&Cups",        "cup",      "Cups"},
+    {"&Pints",       "pt",       "Pints"},
+    {"&Quarts",      "qt",       "Quarts"},
+    {"&Gallons",     "gal",      "Gallons"},
+    {"Imp Ounc&es",  "imp oz",   "Imperial Ounces"},
+    {"&Imp Cups",    "imp cup",  "Imperial Cups"},
+    {"Imp Pi&nts",   "imp pint", "Imperial Pints"},
+    {"Imp Qua&rts",  "imp qt",   "Imperial Quarts"},
+    {"Imp Gallon&s", "imp gal",  "Imperial Gallons"},
 };
 
 // Rounded constants entered pair by pair: between metric or US units and

@@ -6,18 +6,19 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"Atmosphere", "atm"},
-    {"Bars", "bar"},
-    {"Kilograms/Sq. CM", "kg/cm2"},
-    {"Kilograms/Sq. Meter", "kg/m2"},
-    {"Kilopascal", "kPa"},
-    {"Mercury Millimeters", "mm merc"},
-    {"Mercury Inches", "in merc"},
-    {"Millibar", "mbar"},
-    {"Pascal", "Pa"},
-    {"Pounds/Sq. Inch", "psi"},
-    {"Pounds/Sq. Foot", "lb/ft2"},
-    {"Torrs", "torr"},
+    // caption, abbreviation, as a screen reader says it
+    {"Atmosphere",          "atm",     "Atmosphere"},
+    {"Bars",                "bar",     "Bars"},
+    {"Kilograms/Sq. CM",    "kg/cm2",  "Kilograms per square Centimeter"},
+    {"Kilograms/Sq. Meter", "kg/m2",   "Kilograms per square Meter"},
+    {"Kilopascal",          "kPa",     "Kilopascal"},
+    {"Mercury Millimeters", "mm merc", "Millimeters of Mercury"},
+    {"Mercury Inches",      "in merc", "Inches of Mercury"},
+    {"Millibar",            "mbar",    "Millibar"},
+    {"Pascal",              "Pa",      "Pascal"},
+    {"Pounds/Sq. Inch",     "psi",     "Pounds per square Inch"},
+    {"Pounds/Sq. Foot",     "lb/ft2",  "Pounds per square Foot"},
+    {"Torrs",               "torr",    "Torrs"},
 };
 
 // Millimetres of mercury and torrs are one size: between them the value is

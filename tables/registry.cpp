@@ -1,18 +1,9 @@
-#include <algorithm>
 #include <array>
-#include <cctype>
 
+#include "engine/names.h"
 #include "tables/tables.h"
 
 namespace tables {
-
-namespace {
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-}  // namespace
 
 std::span<const engine::UnitTable* const> AllTables()
 {
@@ -27,7 +18,7 @@ std::span<const engine::UnitTable* const> AllTables()
 const engine::UnitTable* FindTable(std::string_view caption)
 {
     for (const engine::UnitTable* table : AllTables())
-        if (SameIgnoringCase(table->caption, caption)) return table;
+        if (engine::SameIgnoringCase(table->caption, caption)) return table;
     return nullptr;
 }
 

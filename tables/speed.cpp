@@ -6,20 +6,21 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"Inches/Minute", "In/Min"},
-    {"Feet/Minute", "Ft/Min"},
-    {"Feet/Hour", "Ft/Hr"},
-    {"Miles/Second", "Mi/Sec"},
-    {"Miles/Minute", "Mi/Min"},
-    {"Miles/Hour", "Mi/Hr"},
-    {"Centimeter/Minute", "CM/Min"},
-    {"Meters/Minute", "M/Min"},
-    {"Meters/Hour", "M/Hr"},
-    {"Kilometers/Second", "KM/Sec"},
-    {"Kilometers/Minute", "KM/Min"},
-    {"Kilometers/Hour", "KM/Hr"},
-    {"Knots", "KN"},
-    {"Mach", "MA"},
+    // caption, abbreviation, as a screen reader says it
+    {"Inches/Minute",     "In/Min", "Inches per Minute"},
+    {"Feet/Minute",       "Ft/Min", "Feet per Minute"},
+    {"Feet/Hour",         "Ft/Hr",  "Feet per Hour"},
+    {"Miles/Second",      "Mi/Sec", "Miles per Second"},
+    {"Miles/Minute",      "Mi/Min", "Miles per Minute"},
+    {"Miles/Hour",        "Mi/Hr",  "Miles per Hour"},
+    {"Centimeter/Minute", "CM/Min", "Centimeter per Minute"},
+    {"Meters/Minute",     "M/Min",  "Meters per Minute"},
+    {"Meters/Hour",       "M/Hr",   "Meters per Hour"},
+    {"Kilometers/Second", "KM/Sec", "Kilometers per Second"},
+    {"Kilometers/Minute", "KM/Min", "Kilometers per Minute"},
+    {"Kilometers/Hour",   "KM/Hr",  "Kilometers per Hour"},
+    {"Knots",             "KN",     "Knots"},
+    {"Mach",              "MA",     "Mach"},
 };
 
 // Every factor is a rounded constant of its own cell, with as many digits as it

@@ -5,7 +5,12 @@ using namespace engine;
 
 namespace {
 // clang-format off
-constexpr UnitDef kUnits[] = {{"F&ahrenheit", "*F"}, {"&Celsius", "*C"}, {"&Kelvin", "*K"}};
+constexpr UnitDef kUnits[] = {
+    // caption, abbreviation, as a screen reader says it
+    {"F&ahrenheit", "*F", "degrees Fahrenheit"},
+    {"&Celsius",    "*C", "degrees Celsius"},
+    {"&Kelvin",     "*K", "Kelvin"},
+};
 
 // Fahrenheit to Kelvin uses the rounded factor 0.55555556 while Fahrenheit to
 // Celsius divides by 9 and multiplies by 5; both are kept exactly as given.

@@ -6,14 +6,15 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"&Seconds", "sec."},
-    {"&Minutes", "min"},
-    {"H&ours", "hr"},
-    {"&Days", "da"},
-    {"&Weeks", "wk"},
-    {"Mo&nths", "mo"},
-    {"&Years", "yr"},
-    {"&Centuries", "cen"},
+    // caption, abbreviation, as a screen reader says it
+    {"&Seconds",   "sec.", "Seconds"},
+    {"&Minutes",   "min",  "Minutes"},
+    {"H&ours",     "hr",   "Hours"},
+    {"&Days",      "da",   "Days"},
+    {"&Weeks",     "wk",   "Weeks"},
+    {"Mo&nths",    "mo",   "Months"},
+    {"&Years",     "yr",   "Years"},
+    {"&Centuries", "cen",  "Centuries"},
 };
 
 // A year is 365.25 days and a month a twelfth of it. Exact ratios divide

@@ -6,18 +6,19 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"Cubic Centimeter", "cm3"},
-    {"Cubic Meter", "m3"},
-    {"Cubic Inch", "in3"},
-    {"Cubic Foot", "ft3"},
-    {"Cubic Yard", "yd3"},
-    {"Cords of Wood", "cord"},
-    {"Barrel", "bar"},
-    {"Bushel", "bsh"},
-    {"Fluid Liter", "l"},
-    {"Fluid Cup", "cup"},
-    {"Fluid Ounce", "oz"},
-    {"Fluid Gallon", "gal"},
+    // caption, abbreviation, as a screen reader says it
+    {"Cubic Centimeter", "cm3",  "Cubic Centimeter"},
+    {"Cubic Meter",      "m3",   "Cubic Meter"},
+    {"Cubic Inch",       "in3",  "Cubic Inch"},
+    {"Cubic Foot",       "ft3",  "Cubic Foot"},
+    {"Cubic Yard",       "yd3",  "Cubic Yard"},
+    {"Cords of Wood",    "cord", "Cords of Wood"},
+    {"Barrel",           "bar",  "Barrel"},
+    {"Bushel",           "bsh",  "Bushel"},
+    {"Fluid Liter",      "l",    "Fluid Liter"},
+    {"Fluid Cup",        "cup",  "Fluid Cup"},
+    {"Fluid Ounce",      "oz",   "Fluid Ounce"},
+    {"Fluid Gallon",     "gal",  "Fluid Gallon"},
 };
 
 // Every factor is a rounded constant of its own cell, not derived from a base

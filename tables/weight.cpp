@@ -6,14 +6,15 @@ using namespace engine;
 namespace {
 // clang-format off
 constexpr UnitDef kUnits[] = {
-    {"G&rains", "gr"},
-    {"C&arats", "Kt"},
-    {"&Grams", "g"},
-    {"&Ounces", "oz"},
-    {"&Pounds", "lb"},
-    {"&Kilograms", "kg"},
-    {"Tons (&short)", "ton"},
-    {"&Tons(metric)", "t"},
+    // caption, abbreviation, as a screen reader says it
+    {"G&rains",       "gr",  "Grains"},
+    {"C&arats",       "Kt",  "Carats"},
+    {"&Grams",        "g",   "Grams"},
+    {"&Ounces",       "oz",  "Ounces"},
+    {"&Pounds",       "lb",  "Pounds"},
+    {"&Kilograms",    "kg",  "Kilograms"},
+    {"Tons (&short)", "ton", "short Tons"},
+    {"&Tons(metric)", "t",   "metric Tons"},
 };
 
 // Rounded constants entered pair by pair: ounces to grains is 437.4999999 while

@@ -162,7 +162,8 @@ void AreaDimensionsWindow::createResults()
         const QString caption = fromUtf8(m_table.resultCaptions[std::size_t(k - 1)]);
         auto* label = new QLabel(caption, this);
         label->setObjectName(indexedName(labelBase.constData(), k));
-        label->setAccessibleName(spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
+        const QString spoken = fromUtf8(m_table.spokenResults[std::size_t(k - 1)]);
+        label->setAccessibleName(spoken);
         m_rowLabels.push_back(label);
 
         // A result box computes the results anew each time the user comes to
@@ -172,8 +173,7 @@ void AreaDimensionsWindow::createResults()
         connect(result, &SelectingLineEdit::visited, this, [this] { report(compute()); });
         result->setObjectName(indexedName(boxBase.constData(), k));
         makeResultBox(*result);
-        result->setAccessibleName(QStringLiteral("Area in ") +
-                                  spokenUnit(m_table.resultCaptions[std::size_t(k - 1)]));
+        result->setAccessibleName(QStringLiteral("Area in ") + spoken);
         m_results.push_back(result);
     }
 }

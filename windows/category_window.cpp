@@ -101,7 +101,7 @@ void CategoryWindow::createRows()
         // Siblings in one frame: Qt keeps exactly one of them checked.
         auto* option = new QRadioButton(caption, m_frame);
         option->setObjectName(indexedName(names.options, k));
-        m_spokenUnits.push_back(spokenUnit(unit.caption));
+        m_spokenUnits.push_back(spokenUnit(unit));
         option->setAccessibleName(m_spokenUnits.back());
         option->setChecked(k == 1);
         m_options.push_back(option);

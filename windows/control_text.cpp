@@ -1,5 +1,7 @@
 #include "windows/control_text.h"
 
+#include "engine/names.h"
+
 namespace windows {
 
 QString fromUtf8(std::string_view text)
@@ -12,11 +14,9 @@ QString indexedName(const char* base, int index)
     return QString::fromLatin1(base) + u'(' + QString::number(index) + u')';
 }
 
-QString withoutAccelerator(QString caption)
+QString withoutAccelerator(const QString& caption)
 {
-    for (qsizetype i = 0; i < caption.size(); ++i)
-        if (caption[i] == u'&') caption.remove(i, 1);  // "&&" leaves one "&"
-    return caption;
+    return fromUtf8(engine::WithoutAccelerator(caption.toStdString()));
 }
 
 }  // namespace windows

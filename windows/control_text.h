@@ -13,6 +13,6 @@ QString indexedName(const char* base, int index);
 QString fromUtf8(std::string_view text);
 
 // An option caption as read aloud: "Millimeter&s" is "Millimeters".
-QString withoutAccelerator(QString caption);
+QString withoutAccelerator(const QString& caption);
 
 }  // namespace windows

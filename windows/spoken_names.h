@@ -4,15 +4,15 @@
 
 #include <QString>
 
+#include "engine/unit_table.h"
+
 namespace windows {
 
 // How a unit is read aloud, for the accessible names of the controls that
-// speak of it. The controls keep the captions and abbreviations they show;
-// a screen reader hears words instead of the shorthand in them:
-// "sq. Mil&es" is "square Miles", "F&ahrenheit" "degrees Fahrenheit",
-// "Pounds/Sq. Inch" "Pounds per square Inch", "Miles (Naut)" "Nautical Miles",
-// "BTUs - Int'l" "International BTUs".
-QString spokenUnit(std::string_view caption);
+// speak of it. The controls keep the captions and abbreviations they show; a
+// screen reader hears the words the table gives for them: "F&ahrenheit" is
+// "degrees Fahrenheit", "Pounds/Sq. Inch" "Pounds per square Inch".
+QString spokenUnit(const engine::UnitDef& unit);
 
 // A unit symbol of the composite-measure fields as read aloud: "km" is
 // "kilometres", "in" "inches". A symbol without a spoken form is returned as it is.

@@ -16,7 +16,8 @@ const NumberFormat kPoint{".", ","};
 using Writes = std::vector<std::string>;
 
 // A table with arithmetic that can fault, to show where a fault stops the writes.
-constexpr UnitDef kFaultUnits[] = {{"&One", "a"}, {"&Two", "b"}, {"T&hree", "c"}};
+constexpr UnitDef kFaultUnits[] = {
+    {"&One", "a", "One"}, {"&Two", "b", "Two"}, {"T&hree", "c", "Three"}};
 constexpr ConversionRule kFaultRules[3][3] = {
     {Cell(), Cell(Div(0)), Cell(Mul(2))},
     {Cell(Mul(2)), Cell(), Cell(Sub(1), Div(0))},

@@ -48,7 +48,7 @@ TEST(FormatPrice, RoundsHalfAwayFromZeroToCents)
 }
 
 // Price cells with every kind of operation, and one that overflows.
-constexpr UnitDef kUnits[] = {{"&A", "a"}, {"&B", "b"}, {"&C", "c"}};
+constexpr UnitDef kUnits[] = {{"&A", "a", "A"}, {"&B", "b", "B"}, {"&C", "c", "C"}};
 constexpr ConversionRule kCells[3][3] = {
     {Cell(), Cell(Mul(2)), Cell(Div(3))},
     {Cell(Div(2)), Cell(), Cell(AddSelf())},

@@ -148,7 +148,7 @@ void TestAccessibility::categoryNamesSayUnitAndRole()
     const windows::WindowDescriptor& d = *windows::findDescriptor(id);
     std::unique_ptr<QWidget> window(windows::createWindow(id, kPointFormat));
     const engine::UnitTable& table = d.table();
-    const auto unitName = [&](int k) { return windows::spokenUnit(table.Unit(k).caption); };
+    const auto unitName = [&](int k) { return windows::spokenUnit(table.Unit(k)); };
 
     for (int k = 1; k <= static_cast<int>(table.size); ++k) {
         auto* option = window->findChild<QRadioButton*>(windows::indexedName(d.names.options, k));
@@ -195,7 +195,7 @@ void TestAccessibility::labelsKeepTheirTextForTheReader()
     QVERIFY(caption);
     QCOMPARE(caption->text(), windows::fromUtf8(d.table().Unit(3).abbreviation));
     QCOMPARE(caption->accessibleName(),
-             QStringLiteral("Selected unit, ") + windows::spokenUnit(d.table().Unit(3).caption));
+             QStringLiteral("Selected unit, ") + windows::spokenUnit(d.table().Unit(3)));
 
     std::unique_ptr<QWidget> dates(windows::createWindow(WindowId::Dates, kPointFormat));
     auto* second = dates->findChild<QCalendarWidget*>(QStringLiteral("MonthView2"));
