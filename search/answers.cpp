@@ -84,8 +84,10 @@ bool SameName(const engine::UnitDef& a, const engine::UnitDef& b)
 }
 
 // The units a query's unit words name: the finder's best, and in each other
-// category the best unit carrying the same name ("oz" is Ounces in Weight and
-// in Liquid). One unit per category: its results already name every unit.
+// category the best unit that the words name as tabrix-convert takes a name,
+// or that carries the best one's name ("oz" is Ounces in Weight and in
+// Liquid; "F" is Furlongs and degrees Fahrenheit). One unit per category: its
+// results already name every unit.
 std::vector<tables::UnitMatch> Sources(std::string_view words)
 {
     const std::vector<tables::UnitMatch> matches = tables::FindUnits(words);
@@ -95,16 +97,28 @@ std::vector<tables::UnitMatch> Sources(std::string_view words)
     for (const tables::UnitMatch& match : matches) {
         const bool seen = std::ranges::any_of(
             sources, [&](const tables::UnitMatch& s) { return s.table == match.table; });
-        if (!seen && SameName(match.table->Unit(match.unit), best)) sources.push_back(match);
+        const engine::UnitDef& unit = match.table->Unit(match.unit);
+        if (!seen && (SameName(unit, best) || tables::NamesUnit(unit, words)))
+            sources.push_back(match);
     }
     return sources;
 }
 
-int TargetIn(const engine::UnitTable& table, std::string_view words)
+// The unit of the table the target's words name, and whether they name it
+// outright rather than by a part of its name; 0 when they name none there.
+struct Target {
+    int unit = 0;
+    bool named = false;
+};
+Target TargetIn(const engine::UnitTable& table, std::string_view words)
 {
-    for (const tables::UnitMatch& match : tables::FindUnits(words, kTargetMatches))
-        if (match.table == &table) return match.unit;
-    return 0;
+    Target target;
+    for (const tables::UnitMatch& match : tables::FindUnits(words, kTargetMatches)) {
+        if (match.table != &table) continue;
+        if (tables::NamesUnit(table.Unit(match.unit), words)) return {match.unit, true};
+        if (target.unit == 0) target.unit = match.unit;
+    }
+    return target;
 }
 
 Answer MakeAnswer(const Conversion& conversion, const std::vector<std::string>& row)
@@ -151,13 +165,23 @@ std::vector<Answer> Answers(std::string_view query, const engine::NumberFormat& 
     if (parts.unit.empty() || !IsWholeValue(parts.value, format)) return answers;
 
     std::vector<double> order;
+    bool targetNamed = false;
     for (const tables::UnitMatch& source : Sources(parts.unit)) {
         Conversion conversion{source.table, source.unit, 0, parts.value};
         const std::optional<std::vector<std::string>> row = EvaluateRow(conversion, format);
         if (!row) continue;
         if (!parts.target.empty()) {
-            conversion.to = TargetIn(*source.table, parts.target);
-            if (conversion.to == 0) continue;
+            // "72 F in C" is Fahrenheit in Celsius, not furlongs in centimeters:
+            // a target named outright in one category outranks a partial name
+            // in another.
+            const Target target = TargetIn(*source.table, parts.target);
+            if (target.unit == 0 || (targetNamed && !target.named)) continue;
+            if (target.named && !targetNamed) {
+                answers.clear();
+                order.clear();
+                targetNamed = true;
+            }
+            conversion.to = target.unit;
             answers.push_back(MakeAnswer(conversion, *row));
             order.push_back(0.0);
             continue;

@@ -68,6 +68,14 @@ TEST(Answers, SharedNameGivesEachCategory)
         << categories.size() << " categories";
 }
 
+TEST(Answers, TargetNamedOutrightOutranksAPartialName)
+{
+    // "F" names Furlongs and degrees Fahrenheit; only Temperature has a "C".
+    const std::vector<search::Answer> answers = search::Answers("72 F in C", kPoint);
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(Category(answers[0]), "Temperature");
+}
+
 TEST(Answers, NothingButAValueWithAUnit)
 {
     const std::string queries[] = {
