@@ -41,6 +41,9 @@ inline QString toolbarText(const WindowCommand& command)
     return windows::withoutAccelerator(QString::fromLatin1(command.menuCaption));
 }
 
+// Opens Find Unit, wherever the focus is in the frame.
+inline constexpr QKeyCombination kFindUnitShortcut = Qt::CTRL | Qt::Key_K;
+
 using windows::WindowId;
 
 // The Energy item's caption is "&Enery", as the program has always shown it;

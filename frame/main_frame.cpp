@@ -17,8 +17,10 @@
 
 #include "frame/about_form.h"
 #include "frame/command_table.h"
+#include "frame/find_unit_box.h"
 #include "frame/help_dialog.h"
 #include "frame/help_viewer.h"
+#include "frame/open_unit.h"
 #include "frame/placement.h"
 #include "frame/resources.h"
 #include "frame/screen_geometry.h"
@@ -90,6 +92,7 @@ MainFrame::MainFrame(WindowFactory factory, QWidget* parent)
     createMenusAndToolBar();
     createWindowCommands();
     createFrameCommands();
+    createFindCommand();
 
     // A widget of its own, not a status message: the status tips of menu
     // items would wipe a message away.
@@ -211,6 +214,45 @@ void MainFrame::createFrameCommands()
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
+// Find Unit has no menu item: the File and Help menus keep their items, and
+// a menu of its own would take an Alt+letter from the windows' options. Its
+// button stands in a toolbar of its own after the window buttons; the frame
+// carries the command too, so Ctrl+K works while that toolbar is hidden.
+void MainFrame::createFindCommand()
+{
+    QAction* find = new QAction(frameIcon("find"), QStringLiteral("Find Unit"), this);
+    find->setObjectName(QStringLiteral("butfindunit"));
+    find->setShortcut(kFindUnitShortcut);
+    find->setToolTip(withShortcut(find->text(), kFindUnitShortcut));
+    connect(find, &QAction::triggered, this, [this] { showFindUnit(); });
+    addAction(find);
+    QToolBar* bar = addToolBar(QStringLiteral("Find Unit"));
+    bar->setObjectName(QStringLiteral("FindUnitBar"));
+    bar->setIconSize(m_toolBar->iconSize());
+    bar->setFloatable(false);
+    bar->addAction(find);
+}
+
+void MainFrame::showFindUnit(const QString* query)
+{
+    if (!m_findUnit) {
+        m_findUnit = new FindUnitBox(this);
+        connect(m_findUnit, &FindUnitBox::unitChosen, this, [this](const UnitRequest& request) {
+            activateWindow();
+            openUnit(*this, request);
+        });
+    }
+    m_findUnit->showQuery(query);
+}
+
+void MainFrame::bringToFront()
+{
+    if (isMinimized()) showNormal();
+    else show();
+    raise();
+    activateWindow();
+}
+
 void MainFrame::placeOnScreen()
 {
     const QScreen* current = screen();
@@ -220,7 +262,7 @@ void MainFrame::placeOnScreen()
     move(geometry.topLeft());
 }
 
-void MainFrame::showWindow(windows::WindowId id)
+windows::ChildWindow* MainFrame::showWindow(windows::WindowId id)
 {
     QPointer<QMdiSubWindow>& sub = m_windows[static_cast<std::size_t>(id)];
     if (!sub)  // first request, or closed by the user
@@ -229,6 +271,7 @@ void MainFrame::showWindow(windows::WindowId id)
     else sub->show();
     m_mdiArea->setActiveSubWindow(sub);
     sub->raise();
+    return static_cast<windows::ChildWindow*>(sub->widget());
 }
 
 QMdiSubWindow* MainFrame::createSubWindow(windows::WindowId id)
@@ -363,7 +406,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
 
 bool MainFrame::isFrameShortcut(const QKeyCombination& key) const
 {
-    if (key == kExitShortcut || key == kHelpShortcut) return true;
+    if (key == kExitShortcut || key == kHelpShortcut || key == kFindUnitShortcut) return true;
     for (const WindowCommand& command : kWindowCommands) {
         if (command.shortcut == key) return true;
     }

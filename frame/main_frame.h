@@ -26,6 +26,7 @@ class Announcer;
 namespace frame {
 
 class AboutForm;
+class FindUnitBox;
 class WindowMenu;
 struct WindowCommand;
 
@@ -49,10 +50,15 @@ public:
 public slots:
     // Creates the window on its first request and after the user closed it;
     // otherwise shows the existing one as the user left it, in front.
-    void showWindow(windows::WindowId id);
+    windows::ChildWindow* showWindow(windows::WindowId id);
     // Opens the help file at `topic` through the About box's help layer.
     void showHelp(int topic);
     void showAbout();
+    // Opens Find Unit with `query` typed, or as the user left it.
+    void showFindUnit(const QString* query = nullptr);
+    // Shows the frame in front of the desktop's other windows, also when it
+    // was minimized, for a request another program handed over.
+    void bringToFront();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +68,7 @@ private:
     void createMenusAndToolBar();
     void createWindowCommands();
     void createFrameCommands();
+    void createFindCommand();
     void placeOnScreen();
     QMdiSubWindow* createSubWindow(windows::WindowId id);
     // Where a sub-window stands when the frame has just created it: the place
@@ -84,6 +91,7 @@ private:
     QLabel* m_evaluationMessage = nullptr;
     std::array<QPointer<QMdiSubWindow>, windows::kWindowCount> m_windows;
     QPointer<AboutForm> m_about;
+    FindUnitBox* m_findUnit = nullptr;  // made on first use
     // Held as plain objects: they are only compared, also from a window's
     // destroyed signal, when it is no longer a ChildWindow.
     QPointer<const QObject> m_failedWindow;  // whose failure the status bar shows

@@ -81,7 +81,10 @@ QStringList WorkArea::hintLines()
         QStringLiteral("Open a window from the File menu, the toolbar or the keyboard:"),
         QString()};
     for (windows::WindowId id : kHintWindows) lines.append(keyAndWindow(id));
-    lines << QString() << QStringLiteral("F1  Help");
+    lines << QString()
+          << QKeySequence(kFindUnitShortcut).toString(QKeySequence::NativeText) +
+                 QStringLiteral("  Find Unit: type its name, such as \"torr\" or \"5 km in mi\"")
+          << QStringLiteral("F1  Help");
     return lines;
 }
 

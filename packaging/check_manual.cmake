@@ -1,8 +1,9 @@
-# Every option, subcommand and placeholder that `tabrix-convert --help` names
-# must appear in the manual page, so the two cannot drift apart unnoticed.
+# Every option, subcommand and placeholder that a program's --help names
+# (tabrix-convert's, tabrix's) must appear in its manual page, so the two
+# cannot drift apart unnoticed.
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-    message(FATAL_ERROR "tabrix-convert --help exited with ${status}")
+    message(FATAL_ERROR "${PROGRAM} --help exited with ${status}")
 endif()
 file(READ ${MANUAL} manual)
 string(REPLACE "\\-" "-" manual "${manual}")  # troff writes a hyphen-minus as \-

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 # What a plain configure needs: the two programs.
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev)
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libqt6dbus6 libgl-dev)
 for option in "$@"; do
     case "$option" in
         # The tests also check the desktop file, the AppStream data and the
@@ -12,11 +12,13 @@ for option in "$@"; do
         # targets; clang-format, clang-tidy and cppcheck are the static
         # checks. The test command builds the benchmarks too. The session
         # bus, the AT-SPI registry, its Python client and xdotool drive the
-        # program as a screen reader does (tests/atspi/); gdbus asks the
-        # desktop search's service as GNOME Shell does (tests/search/).
+        # program as a screen reader does (tests/atspi/); the bus and
+        # dbus-send check the hand-off to a running frame (tests/programs/),
+        # and gdbus asks the desktop search's service as GNOME Shell does
+        # (tests/search/).
         --with-tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev
                                  xvfb xauth desktop-file-utils appstream groff-base
-                                 dbus-daemon at-spi2-core python3-pyatspi xdotool libglib2.0-bin
+                                 dbus-daemon dbus-bin libglib2.0-bin at-spi2-core python3-pyatspi xdotool
                                  clang libclang-rt-14-dev clang-format clang-tidy cppcheck) ;;
         # cpack's Debian generator: dpkg-shlibdeps finds the dependencies.
         --with-package) packages+=(dpkg-dev file) ;;

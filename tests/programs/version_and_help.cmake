@@ -1,8 +1,9 @@
-# --help and --version of both programs: each row runs one program and checks
-# its exit status, its standard output and its standard error. The test runs
-# with no display at all (ctest sets QT_QPA_PLATFORM=xcb and an empty
-# DISPLAY), so a program that starts its windows fails; the last row checks
-# that this is so.
+# --help and --version of both programs, and names the desktop program
+# refuses: each row runs one program and checks its exit status, its standard
+# output and its standard error. The test runs with no display at all (ctest
+# sets QT_QPA_PLATFORM=xcb and an empty DISPLAY), so a program that starts its
+# windows fails; the last row checks that this is so, and the refused names
+# that they end before any window.
 #
 cmake_policy(SET CMP0007 NEW)  # an empty field is a field
 
@@ -19,6 +20,8 @@ set(rows
     "TABRIX|--version|0|^tabrix ${VERSION}\n$|^$"
     "TABRIX|--help|0|^Usage: tabrix \\[--help . --version\\]\n.*  --version  show the version and exit\n$|^$"
     "TABRIX|-style,fusion,--version|0|^tabrix ${VERSION}\n$|^$"
+    "TABRIX|--open,Mercury|2|^$|^tabrix: unknown category \"Mercury\". the categories are: Area, .*Weight\n$"
+    "TABRIX|--open,distance,--unit,parsec|2|^$|Distance has no unit \"parsec\".*  9  Kilometers \\(km\\)\n"
     "TABRIX||!0|^$|display")
 
 set(failures)
