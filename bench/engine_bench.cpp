@@ -1,5 +1,6 @@
-// The engine's hot paths: reading a typed value, writing a result, and one
-// full row of the largest table, as one keystroke in a window runs it.
+// The engine's hot paths: reading a typed value, writing a result, one full
+// row of the largest table, as one keystroke in a window runs it, and the unit
+// finder's search over every unit, as one keystroke in Find Unit runs it.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "engine/evaluate.h"
 #include "engine/price.h"
 #include "tables/tables.h"
+#include "tables/unit_finder.h"
 
 namespace {
 
@@ -77,5 +79,31 @@ void BM_PriceLargestRow(benchmark::State& state)
         benchmark::DoNotOptimize(engine::EvaluatePrice(*table, 2, "2.5", kFormat, sink));
 }
 BENCHMARK(BM_PriceLargestRow);
+
+// Many rows ("t"), one ("torr"), a value, a target, a plural, none.
+constexpr std::string_view kQueries[] = {"t",          "torr",       "760 torr",
+                                         "5 km in mi", "cubic feet", "zzqx"};
+
+void BM_FindUnits(benchmark::State& state)
+{
+    const std::string_view query = kQueries[state.range(0)];
+    state.SetLabel(std::string(query));
+    for (auto _ : state) benchmark::DoNotOptimize(tables::FindUnits(query));
+}
+BENCHMARK(BM_FindUnits)->DenseRange(0, std::size(kQueries) - 1);
+
+// Each query typed a character at a time, a search at every keystroke;
+// "keystroke" is the mean time of one.
+void BM_FindUnitsTyped(benchmark::State& state)
+{
+    std::size_t keystrokes = 0;
+    for (auto _ : state)
+        for (std::string_view query : kQueries)
+            for (std::size_t n = 1; n <= query.size(); ++n, ++keystrokes)
+                benchmark::DoNotOptimize(tables::FindUnits(query.substr(0, n)));
+    state.counters["keystroke"] = benchmark::Counter(
+        double(keystrokes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_FindUnitsTyped);
 
 }  // namespace

@@ -33,11 +33,12 @@ bool IsWordByte(char c)
 
 // A name or a query as the finder compares them: ASCII letters in lower case,
 // without dots, degree marks ("*F", "°F") or accelerator marks, every run of
-// blanks and control characters one blank, none at either end.
-std::string Normalized(std::string_view text)
+// blanks and control characters one blank, none at either end. Stops once
+// the result is longer than `limit`.
+std::string Normalized(std::string_view text,
+                       std::size_t limit = std::numeric_limits<std::size_t>::max())
 {
     std::string out;
-    out.reserve(text.size());
     bool blank = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -55,6 +56,7 @@ std::string Normalized(std::string_view text)
         if (blank && !out.empty()) out.push_back(' ');
         blank = false;
         out.push_back(LowerAscii(c));
+        if (out.size() > limit) break;
     }
     return out;
 }
@@ -132,22 +134,27 @@ Name MakeName(std::string text)
     return {std::move(text), std::move(words)};
 }
 
-Rank RankName(const Name& name, const Name& query)
-{
-    if (name.text == query.text) return kExact;
+// How well a name matches a query, and where in the name the query stands
+// (the name's size for a match by words).
+struct NameRank {
     Rank rank = kNone;
-    for (std::size_t pos = name.text.find(query.text); pos != std::string::npos;
-         pos = name.text.find(query.text, pos + 1)) {
-        if (StartsWord(name.text, pos)) return kWordStart;
-        rank = kInside;
-    }
-    if (rank != kNone || query.words.size() < 2 || query.words.size() > name.words.size())
-        return rank;
+    std::size_t position = 0;
+};
+
+NameRank RankName(const Name& name, const Name& query)
+{
+    if (name.text == query.text) return {kExact, 0};
+    const std::size_t first = name.text.find(query.text);
+    for (std::size_t pos = first; pos != std::string::npos;
+         pos = name.text.find(query.text, pos + 1))
+        if (StartsWord(name.text, pos)) return {kWordStart, pos};
+    if (first != std::string::npos) return {kInside, first};
+    if (query.words.size() < 2 || query.words.size() > name.words.size()) return {};
     const bool everyWord = std::ranges::all_of(query.words, [&](std::string_view word) {
         return std::ranges::any_of(name.words,
                                    [&](std::string_view own) { return own.starts_with(word); });
     });
-    return everyWord ? kEveryWord : kNone;
+    return everyWord ? NameRank{kEveryWord, name.text.size()} : NameRank{};
 }
 
 // Every name of one unit, normalized, each once.
@@ -187,6 +194,24 @@ const std::vector<Entry>& Index()
     return index;
 }
 
+// No query longer than this names a unit: even the last rank needs each of
+// its words to begin a word of one name, with no more words than the name.
+std::size_t LongestNamingQuery()
+{
+    static const std::size_t longest = [] {
+        std::size_t most = 0;
+        for (const Entry& entry : Index())
+            for (const Name& name : entry.names) {
+                std::size_t longestWord = 0;
+                for (const std::string& word : name.words)
+                    longestWord = std::max(longestWord, word.size());
+                most = std::max({most, name.text.size(), name.words.size() * (longestWord + 1)});
+            }
+        return most;
+    }();
+    return longest;
+}
+
 // The best rank of each unit for the unit words of a query, and how far into
 // the name the query stands; units the query does not name are left out.
 struct Ranked {
@@ -198,8 +223,8 @@ struct Ranked {
 std::vector<Ranked> RankUnits(std::string_view unitWords)
 {
     std::vector<Ranked> ranked;
-    const std::string text = Normalized(unitWords);
-    if (text.empty()) return ranked;
+    const std::string text = Normalized(unitWords, LongestNamingQuery());
+    if (text.empty() || text.size() > LongestNamingQuery()) return ranked;
     std::vector<Name> queries;
     queries.push_back(MakeName(text));
     // "cubic feet" finds "Cubic Foot" as "miles" finds "Miles".
@@ -211,8 +236,7 @@ std::vector<Ranked> RankUnits(std::string_view unitWords)
         Ranked best{kNone, 0, order};
         for (const Name& name : index[order].names) {
             for (const Name& query : queries) {
-                const Rank rank = RankName(name, query);
-                const std::size_t position = std::min(name.text.find(query.text), name.text.size());
+                const auto [rank, position] = RankName(name, query);
                 if (rank < best.rank || (rank == best.rank && position < best.position))
                     best = {rank, position, order};
             }
