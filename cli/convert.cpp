@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/subcommands.h"
+#include "engine/cell_steps.h"
 #include "engine/evaluate.h"
 #include "engine/names.h"
 #include "engine/price.h"
@@ -23,7 +24,7 @@ using engine::WithoutAccelerator;
 
 // The usage's first and last lines; the subcommands' lines come between.
 constexpr std::string_view kUsageFirst =
-    "Usage: tabrix-convert CATEGORY FROM VALUE [--price PRICE] [--tsv] [--strict]\n";
+    "Usage: tabrix-convert CATEGORY FROM VALUE [--price PRICE] [--tsv] [--strict] [--steps]\n";
 constexpr std::string_view kUsageLast = "       tabrix-convert --list | --help | --version\n";
 
 // The help, around the list of the price categories and the subcommands.
@@ -43,6 +44,8 @@ constexpr std::string_view kHelpOptions =
     "  --tsv          one line per unit: number, tab, result [, tab, price]\n"
     "  --strict       refuse a VALUE or PRICE that is not read whole (\"1,5\",\n"
     "                 \"26.2 mi\") instead of converting what was read\n"
+    "  --steps        add how each result is made, with the table's constants:\n"
+    "                 \"Miles = Kilometers × 0.6213711922\"\n"
     "  --list         list the categories and their units\n"
     "  --version      show the version\n"
     "\n"
@@ -201,51 +204,62 @@ struct Collected : engine::EvalSink, engine::PriceSink {
     void Price(int, std::string_view text) override { prices.emplace_back(text); }
 };
 
+// `steps` holds each line's steps, or nothing when they are not asked for.
 void Print(const engine::UnitTable& table, const Collected& c, bool withPrice, bool tsv,
-           std::ostream& out)
+           const std::vector<std::string>& steps, std::ostream& out)
 {
     const std::size_t lines =
         withPrice ? std::min(c.results.size(), c.prices.size()) : c.results.size();
     if (lines == 0) return;
+    const bool withSteps = !steps.empty();
     if (tsv) {
         for (std::size_t i = 0; i < lines; ++i) {
             out << i + 1 << '\t' << c.results[i];
             if (withPrice) out << '\t' << c.prices[i];
+            if (withSteps) out << '\t' << steps[i];
             out << '\n';
         }
         return;
     }
-    std::size_t captionWidth = 4, abbreviationWidth = 4, resultWidth = 5;
+    std::size_t captionWidth = 4, abbreviationWidth = 4, resultWidth = 5, priceWidth = 14;
     for (std::size_t i = 0; i < lines; ++i) {
         const auto& unit = table.Unit(int(i) + 1);
         captionWidth = std::max(captionWidth, WithoutAccelerator(unit.caption).size());
         abbreviationWidth = std::max(abbreviationWidth, unit.abbreviation.size());
         resultWidth = std::max(resultWidth, c.results[i].size());
+        if (withPrice) priceWidth = std::max(priceWidth, c.prices[i].size());
     }
     auto pad = [&out](std::string_view text, std::size_t width) {
         out << text << std::string(width - text.size() + 2, ' ');
     };
+    // The last column but one is padded only when the steps follow it.
+    auto last = [&](std::string_view text, std::size_t width) {
+        if (withSteps) pad(text, width);
+        else out << text;
+    };
     pad("Unit", captionWidth);
     pad("Abbr", abbreviationWidth);
     if (withPrice) pad("Value", resultWidth);
-    out << (withPrice ? "Price per unit" : "Value") << '\n';
+    last(withPrice ? "Price per unit" : "Value", withPrice ? priceWidth : resultWidth);
+    out << (withSteps ? "Steps\n" : "\n");
     for (std::size_t i = 0; i < lines; ++i) {
         const auto& unit = table.Unit(int(i) + 1);
         pad(WithoutAccelerator(unit.caption), captionWidth);
         pad(unit.abbreviation, abbreviationWidth);
         if (withPrice) {
             pad(c.results[i], resultWidth);
-            out << c.prices[i];
+            last(c.prices[i], priceWidth);
         } else {
-            out << c.results[i];
+            last(c.results[i], resultWidth);
         }
+        if (withSteps) out << steps[i];
         out << '\n';
     }
 }
 
 int Convert(std::span<const std::string_view> positional, std::optional<std::string_view> price,
-            bool tsv, bool strict, const engine::NumberFormat& format, std::ostream& out,
-            std::ostream& err)
+            bool tsv, bool strict, bool withSteps, const engine::NumberFormat& format,
+            std::ostream& out, std::ostream& err)
 {
     if (positional.size() < 3)
         // An empty list is refused by the caller as "nothing to convert".
@@ -277,7 +291,11 @@ int Convert(std::span<const std::string_view> positional, std::optional<std::str
     engine::EvalStatus priceStatus = engine::EvalStatus::Ok;
     if (status == engine::EvalStatus::Ok && price)
         priceStatus = engine::EvaluatePrice(*table, source, *price, format, collected);
-    Print(*table, collected, price && status == engine::EvalStatus::Ok, tsv, out);
+    std::vector<std::string> steps;
+    if (withSteps)
+        for (int k = 1; k <= int(collected.results.size()); ++k)
+            steps.push_back(engine::CellSteps(*table, source, k));
+    Print(*table, collected, price && status == engine::EvalStatus::Ok, tsv, steps, out);
     if (status != engine::EvalStatus::Ok) {
         err << "tabrix-convert: " << engine::Describe(status) << " (" << table->caption << ", unit "
             << collected.results.size() + 1 << ")\n";
@@ -320,6 +338,7 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
     std::optional<std::string_view> price;
     bool tsv = false;
     bool strict = false;
+    bool withSteps = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -345,6 +364,8 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
             tsv = true;
         } else if (arg == "--strict") {
             strict = true;
+        } else if (arg == "--steps") {
+            withSteps = true;
         } else if (arg == "--price" || arg.starts_with("--price=")) {
             if (price) return UsageError(err, "--price is given twice");
             if (arg != "--price") {
@@ -365,11 +386,12 @@ int Run(std::span<const std::string_view> args, const engine::NumberFormat& form
     if (const Subcommand* subcommand = FindSubcommand(command)) {
         if (price) return UsageError(err, "--price works only with a category");
         if (strict) return UsageError(err, "--strict works only with a category");
+        if (withSteps) return UsageError(err, "--steps works only with a category");
         if (tsv && !subcommand->tsv)
             return UsageError(err, "--tsv does not apply to " + std::string(subcommand->name));
         return subcommand->run(rest, tsv, format, out, err);
     }
-    return Convert(positional, price, tsv, strict, format, out, err);
+    return Convert(positional, price, tsv, strict, withSteps, format, out, err);
 }
 
 }  // namespace cli

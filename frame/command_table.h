@@ -46,8 +46,6 @@ inline constexpr QKeyCombination kFindUnitShortcut = Qt::CTRL | Qt::Key_K;
 
 using windows::WindowId;
 
-// The Energy item's caption is "&Enery", as the program has always shown it;
-// its toolbar button and its window say "Energy".
 inline constexpr std::array<WindowCommand, windows::kWindowCount> kWindowCommands{{
     {.window = WindowId::Area,
      .menuName = "mfareadistance",
@@ -87,8 +85,7 @@ inline constexpr std::array<WindowCommand, windows::kWindowCount> kWindowCommand
     {.window = WindowId::Energy,
      .menuName = "mfenergy",
      .toolbarKey = "butenergy",
-     .menuCaption = "&Enery",
-     .buttonText = "Energy",
+     .menuCaption = "&Energy",
      .shortcut = Qt::CTRL | Qt::Key_E,
      .helpTopic = kNoHelpTopic,
      .icon = "energy"},

@@ -26,6 +26,7 @@
 #include "frame/screen_geometry.h"
 #include "frame/window_menu.h"
 #include "frame/work_area.h"
+#include "windows/accelerators.h"
 #include "windows/announcer.h"
 #include "windows/reading_hint.h"
 #include "windows/twips.h"
@@ -45,6 +46,9 @@ const WindowCommand& commandFor(windows::WindowId id)
 
 constexpr QKeyCombination kExitShortcut = Qt::Key_F12;
 constexpr QKeyCombination kHelpShortcut = Qt::Key_F1;
+// Opens the menu bar's first menu; the arrow keys go on to the others. The
+// menus' own letters give way to those of the window in front.
+constexpr QKeyCombination kMenuBarKey = Qt::Key_F10;
 
 // A button's tool tip names the key that does the same: "Distance (Ctrl+D)".
 QString withShortcut(const QString& text, QKeyCombination key)
@@ -200,6 +204,13 @@ void MainFrame::createFrameCommands()
     about->setData(kHelpContents);
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainFrame::showAbout);
+
+    auto* menuBarKey = new QAction(this);
+    menuBarKey->setObjectName(QStringLiteral("menubarkey"));
+    menuBarKey->setShortcut(kMenuBarKey);
+    addAction(menuBarKey);
+    connect(menuBarKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(m_fileMenu->menuAction()); });
 
     m_toolBar->addSeparator();
     QAction* help = m_toolBar->addAction(frameIcon("help"), QStringLiteral("Help"));
@@ -406,7 +417,9 @@ void MainFrame::closeEvent(QCloseEvent* event)
 
 bool MainFrame::isFrameShortcut(const QKeyCombination& key) const
 {
-    if (key == kExitShortcut || key == kHelpShortcut || key == kFindUnitShortcut) return true;
+    if (key == kExitShortcut || key == kHelpShortcut || key == kMenuBarKey ||
+        key == kFindUnitShortcut)
+        return true;
     for (const WindowCommand& command : kWindowCommands) {
         if (command.shortcut == key) return true;
     }
@@ -462,6 +475,22 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event)
         if (menu && menu->parentWidget() && m_mdiArea->isAncestorOf(menu->parentWidget()))
             dropFrameShortcuts(menu);
         return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // The active window's accelerators come before every key of the
+        // frame, its menu bar's letters included: claimed here, the key
+        // never reaches the shortcuts and comes back as a key press.
+        const QWidget* widget = qobject_cast<QWidget*>(watched);
+        const QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
+        if (widget && sub && sub->widget() && (widget == sub || sub->isAncestorOf(widget))) {
+            const QList<QWidget*> controls = windows::acceleratorControls(
+                *sub->widget(), static_cast<QKeyEvent*>(event)->keyCombination());
+            if (!controls.isEmpty()) {
+                if (event->type() == QEvent::KeyPress) windows::useAccelerator(controls);
+                event->accept();
+                return true;
+            }
+        }
     }
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);

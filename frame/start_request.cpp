@@ -32,7 +32,10 @@ std::string listOfUnits(const engine::UnitTable& table)
     return list;
 }
 
-ParsedStart refused(std::string message) { return {std::nullopt, "tabrix: " + message + '\n'}; }
+ParsedStart refused(const std::string& message)
+{
+    return {std::nullopt, "tabrix: " + message + '\n'};
+}
 
 // The unit `name` names in `table`, or the message that refuses it.
 std::optional<int> unitNamed(const engine::UnitTable& table, std::string_view option,
@@ -114,7 +117,8 @@ ParsedStart parseStartArguments(std::span<const std::string_view> arguments)
         if (!target) return {std::nullopt, error};
         request.open.target = *target;
     }
-    if (options.value) request.open.value = std::string(*options.value);
+    // An empty TEXT types nothing, as over the session bus, where "" means none.
+    if (options.value && !options.value->empty()) request.open.value = std::string(*options.value);
     return {request, {}};
 }
 

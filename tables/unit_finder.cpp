@@ -62,9 +62,12 @@ std::string Normalized(std::string_view text,
 }
 
 // The usual singular of one lower-case English word: "miles" is "mile",
-// "inches" "inch", "centuries" "century"; "celsius" stays.
+// "inches" "inch", "centuries" "century"; "celsius" stays. The tables spell
+// "meter" and "liter"; "metres" and "litre" are taken as those.
 std::string Singular(std::string_view word)
 {
+    if (word.size() > 4 && (word.ends_with("tre") || word.ends_with("tres")))
+        return std::string(word.substr(0, word.find_last_of('t'))) + "ter";
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kIrregular{{
         {"feet", "foot"},
         {"calories", "calorie"},

@@ -1,5 +1,7 @@
 #include "windows/area_dimensions_window.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,8 @@
 #include "windows/decoration.h"
 #include "windows/reading_hint.h"
 #include "windows/result_box.h"
+#include "windows/result_copy.h"
+#include "windows/result_notes.h"
 #include "windows/selecting_line_edit.h"
 #include "windows/spoken_names.h"
 #include "windows/table_copy.h"
@@ -98,6 +102,11 @@ AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descr
         return rows;
     });
 
+    addRowCopyForms(*this, [this]() -> QLineEdit* {
+        const auto focused = std::ranges::find(m_results, focusWidget());
+        return focused == m_results.end() ? nullptr : *focused;
+    });
+
     createInputs();
     createResults();
     createButtons();
@@ -129,6 +138,8 @@ void AreaDimensionsWindow::createInputs()
             auto* field = new SelectingLineEdit(this);
             field->setSelectionOnVisit(m_d.fieldSelection);
             field->setMaxLength(kValueMaxLength);
+            // The fields are read with the locale's separators.
+            field->setKeypadDecimal(QString::fromStdString(m_format.decimal));
             box = field;
             // "Length in kilometres": the name wins over the row's label.
             const QString unit = spokenSymbol(m_table.fieldUnits[std::size_t((k - 1) % 3)]);
@@ -176,6 +187,13 @@ void AreaDimensionsWindow::createResults()
         result->setAccessibleName(QStringLiteral("Area in ") + spoken);
         m_results.push_back(result);
     }
+    // No value box to take a result, and no one value read: the unit and the plain number.
+    for (std::size_t k = 0; k < m_results.size(); ++k)
+        setCopyForms(
+            *m_results[k],
+            {.unit = fromUtf8(m_table.resultCaptions[k]), .lineStart = {}, .useAsValue = {}},
+            m_format);
+    describeDimensionResults(m_results, m_table);
 }
 
 void AreaDimensionsWindow::createButtons()

@@ -10,6 +10,8 @@
 #include "windows/decoration.h"
 #include "windows/reading_hint.h"
 #include "windows/result_box.h"
+#include "windows/result_copy.h"
+#include "windows/result_notes.h"
 #include "windows/selecting_line_edit.h"
 #include "windows/spoken_names.h"
 #include "windows/table_copy.h"
@@ -34,6 +36,14 @@ CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor,
     setWindowTitle(fromUtf8(descriptor.caption()));
 
     addCopyAllResults(*this, [this] { return tableRows(); });
+    addRowCopyForms(*this, [this]() -> QLineEdit* {
+        const QWidget* focus = focusWidget();
+        for (std::size_t i = 0; i < m_results.size(); ++i)
+            if (focus == m_results[i] || focus == m_options[i] ||
+                (!m_priceLabels.empty() && focus == m_priceLabels[i]))
+                return m_results[i];
+        return nullptr;
+    });
 
     // Creation order is tab order: the value box first, then the price box,
     // the options and the result boxes.
@@ -85,6 +95,8 @@ SelectingLineEdit* CategoryWindow::createTypedBox(QLabel& label, const char* nam
     auto* box = new SelectingLineEdit(QStringLiteral("0"), this);
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(maxLength);
+    // The point is the only decimal separator a value or a price is read with.
+    box->setKeypadDecimal(QStringLiteral("."));
     label.setBuddy(box);
     return box;
 }
@@ -114,6 +126,12 @@ void CategoryWindow::createRows()
         result->setObjectName(indexedName(names.results, k));
         makeResultBox(*result);
         result->setAccessibleName(QStringLiteral("Value in ") + unitName);
+        const QString unit = fromUtf8(m_table.Unit(k).abbreviation);
+        setCopyForms(*result,
+                     {.unit = unit,
+                      .lineStart = [this] { return sourceText(); },
+                      .useAsValue = [this, k](const QString& number) { useAsValue(k, number); }},
+                     m_format);
         m_results.push_back(result);
 
         auto* abbreviation = new QLabel(fromUtf8(m_table.Unit(k).abbreviation), this);
@@ -129,6 +147,7 @@ void CategoryWindow::createRows()
         // heard and selected from the keyboard as well as copied.
         price->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         price->setFocusPolicy(Qt::StrongFocus);
+        makePriceCopyMenu(*price, unit, m_format);
         m_priceLabels.push_back(price);
     }
 }
@@ -199,6 +218,7 @@ EvalStatus CategoryWindow::evaluateSelected()
     m_resultsWritten = 0;
     const EvalStatus status =
         engine::Evaluate(m_table, unit, m_valueBox->text().toStdString(), m_format, *this);
+    describeResults(m_results, m_table, unit, m_format);
     showValueReading(status);
     return status;
 }
@@ -300,6 +320,24 @@ QString CategoryWindow::priceName(int unit) const
         if (!shown.isEmpty()) name += QStringLiteral(", ") + shown;
     }
     return name;
+}
+
+// "5 km": the value as the results write what was read, in the source unit.
+QString CategoryWindow::sourceText() const
+{
+    const int unit = selectedUnit();
+    if (unit == 0) return {};
+    return m_results[static_cast<std::size_t>(unit - 1)]->text() + u' ' +
+           m_abbreviations[static_cast<std::size_t>(unit - 1)]->text();
+}
+
+// As if the user picked the unit and typed the number: both handlers run.
+void CategoryWindow::useAsValue(int unit, const QString& number)
+{
+    m_options[static_cast<std::size_t>(unit - 1)]->setChecked(true);
+    report(onOptionClicked());
+    m_valueBox->setText(number);
+    m_valueBox->setFocus(Qt::OtherFocusReason);
 }
 
 void CategoryWindow::placeControl(QWidget* control, const QRect& twips)

@@ -96,6 +96,8 @@ private:
     void showValueReading(engine::EvalStatus status);
     void showPriceReading(engine::EvalStatus status);
     void publishReading(const HintMarker* latest);
+    QString sourceText() const;
+    void useAsValue(int unit, const QString& number);
 
     // engine::EvalSink and engine::PriceSink: each write lands at once, so a
     // fault part-way leaves the earlier ones on screen.

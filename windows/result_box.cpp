@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "windows/result_copy.h"
 #include "windows/table_copy.h"
 
 namespace windows {
@@ -22,6 +23,7 @@ void showResultMenu(QLineEdit& box, const QPoint& position)
     copy->setObjectName(QStringLiteral("edit-copy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(box.hasSelectedText() && box.echoMode() == QLineEdit::Normal);
+    addCopyForms(*menu, box, copy);
 
     menu->addSeparator();
     QAction* selectAll = menu->addAction(QLineEdit::tr("Select All"), &box, &QLineEdit::selectAll);

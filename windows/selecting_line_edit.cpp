@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace windows {
@@ -37,6 +38,23 @@ void SelectingLineEdit::mousePressEvent(QMouseEvent* event)
     if (!m_selectAfterPress) return;
     m_selectAfterPress = false;
     selectFromStart();
+}
+
+// The keypad's decimal key arrives as a comma or a point, as the layout has
+// it; typed as the box's own separator, it goes through the box's ordinary
+// typing, undo and maximum length included.
+void SelectingLineEdit::keyPressEvent(QKeyEvent* event)
+{
+    const bool decimalKey = event->modifiers().testFlag(Qt::KeypadModifier) &&
+                            (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period);
+    if (!decimalKey || m_keypadDecimal.isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent typed(event->type(), event->key(), event->modifiers(), m_keypadDecimal,
+                    event->isAutoRepeat(), event->count());
+    QLineEdit::keyPressEvent(&typed);
+    event->setAccepted(typed.isAccepted());
 }
 
 void SelectingLineEdit::selectFromStart()

@@ -63,6 +63,7 @@ TEST(FindUnits, SharedNamesSingularsAndNothingFound)
         {"INCH.", {"Distance 3"}, false},
         {"ton", {"Weight 7"}, false},
         {"cubic  feet", {"Volume 4"}, false},
+        {"kilometres", {"Distance 9"}, false},
         {"btu thermal", {"Energy 7"}, true},
         {"°F", {"Distance 8", "Temperature 1"}, false},
         {"760 torr", {"Pressure 12"}, true},

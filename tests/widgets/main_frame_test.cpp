@@ -210,7 +210,7 @@ private slots:
             {"mf", "mfareastandard", "Area - Sta&ndard", QKeySequence(QStringLiteral("Ctrl+N")), 0},
             {"mf", "mfdensity", "Densit&y", QKeySequence(QStringLiteral("Ctrl+Y")), 0},
             {"mf", "mfdistance", "&Distance", QKeySequence(QStringLiteral("Ctrl+D")), 202},
-            {"mf", "mfenergy", "&Enery", QKeySequence(QStringLiteral("Ctrl+E")), 0},
+            {"mf", "mfenergy", "&Energy", QKeySequence(QStringLiteral("Ctrl+E")), 0},
             {"mf", "mfforce", "&Force", QKeySequence(QStringLiteral("Ctrl+F")), 0},
             {"mf", "mfliquid", "&Liquid", QKeySequence(QStringLiteral("Ctrl+L")), 0},
             {"mf", "mfpressure", "&Pressure", QKeySequence(QStringLiteral("Ctrl+P")), 0},

@@ -48,12 +48,20 @@ std::unique_ptr<QWidget> open(WindowId id, const engine::NumberFormat& format)
     return std::unique_ptr<QWidget>(windows::createWindow(id, format, nullptr));
 }
 
+// The numeric keypad's decimal key, which some layouts send as a comma; a
+// value box types the point instead, the one separator it reads.
+constexpr char16_t kKeypadDecimal = u'\u2396';
+
 // Key by key, also characters that have no key of their own (U+202F, emoji).
 void type(QLineEdit* box, const QString& text)
 {
     box->selectAll();
     if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == kKeypadDecimal) {
+            QTest::keyClick(box, Qt::Key_Comma, Qt::KeypadModifier);
+            continue;
+        }
         if (text[i].unicode() < 0x80) {
             QTest::keyClick(box, text[i].toLatin1());
             continue;
@@ -108,6 +116,7 @@ private slots:
     void markerOutlineFollowsTheTextColour_data();
     void markerOutlineFollowsTheTextColour();
     void clickOnTheMarkerShowsItsWords();
+    void keypadTypesTheRegionalSeparatorInAField();
 };
 
 void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole_data()
@@ -130,7 +139,7 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
     } rows[] = {
         {"1,5", true},     {"1.000,5", true}, {"1,000", true}, {"26.2 mi", true}, {"12abc", true},
         {"abc", true},     {"-", true},       {"1e999", true}, {"&HZZ", true},    {"1.5", false},
-        {" 1 2 3", false}, {"1e3", false},    {"&HFF", false}, {"", false},
+        {" 1 2 3", false}, {"1e3", false},    {"&HFF", false}, {"", false},       {"1⎖5", false},
     };
     const std::unique_ptr<QWidget> window = open(id, formatOf(locale.constData()));
     const windows::ControlNames& names = windows::findDescriptor(id)->names;
@@ -146,7 +155,7 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
     for (const auto& row : rows) {
         const QString text = QString::fromUtf8(row.text);
         type(value, text);
-        QCOMPARE(value->text(), text);
+        QCOMPARE(value->text(), QString(text).replace(kKeypadDecimal, u'.'));
         const QString tip = value->toolTip();
         QVERIFY2(marked(value) == row.marked, row.text);
         QCOMPARE(value->accessibleDescription(), spoken(tip));
@@ -244,6 +253,7 @@ void TestReadingHint::priceBoxSaysHowItWasRead_data()
     row("C", "", "", 11);
     row("de_DE", "1,5", "Read as 1.\n“,5” was left out: only a point separates decimals; type 1.5.",
         11);
+    row("de_DE", "1⎖5", "", 11);
     row("C", "1,5",
         "Read as 1.\n“,5” was left out: digit groups are not read; type the digits alone.", 11);
     row("C", "abc",
@@ -376,6 +386,18 @@ void TestReadingHint::emptiedFieldSaysWhyUntilTheNextEntry()
     QCOMPARE(cm->text(), QStringLiteral("7"));
     QVERIFY(cm->toolTip().isEmpty());
     QVERIFY(!marked(cm));
+}
+
+// The fields read the regional separators, so the keypad types those: here
+// neither the comma it sends nor the point.
+void TestReadingHint::keypadTypesTheRegionalSeparatorInAField()
+{
+    const std::unique_ptr<QWidget> window = open(WindowId::AreaStandard, formatOf("ar_EG"));
+    auto* field = window->findChild<QLineEdit*>(indexedName("TextT1", 4));
+    QVERIFY(field);
+    type(field, QStringLiteral("1⎖5"));
+    QCOMPARE(field->text(), QStringLiteral("1\u066b5"));
+    QVERIFY(!marked(field));
 }
 
 // Without waiting for the pointer to rest on it.
