@@ -2,6 +2,10 @@
 // characters or text in any script, never crashes or hangs; its parts are
 // pieces of the query, and what it finds is a real unit, at most the limit,
 // the same for the whole query as for its unit's words.
+// The desktop search reads the same queries, and its result ids come back
+// from any process on the bus: every answer's id names its own conversion
+// again, and the query's bytes taken as an id name nothing or a conversion
+// that answers.
 
 #include <algorithm>
 #include <cctype>
@@ -10,6 +14,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
+#include "search/answers.h"
 #include "tables/tables.h"
 #include "tables/unit_finder.h"
 
@@ -20,6 +25,29 @@ constexpr std::size_t kLimit = 50;
 bool IsPiece(std::string_view part, std::string_view query)
 {
     return part.empty() || query.find(part) != std::string_view::npos;
+}
+
+const engine::NumberFormat kPoint{".", ","};
+
+void CheckSearch(std::string_view query)
+{
+    for (const search::Answer& answer : search::Answers(query, kPoint)) {
+        const std::optional<search::Conversion> conversion =
+            search::ReadAnswerId(answer.id, kPoint);
+        FUZZ_CHECK(conversion, "the id %s of an answer to %s names nothing",
+                   fuzz::Escaped(answer.id).c_str(), fuzz::Escaped(query).c_str());
+        const std::optional<search::Answer> again = search::AnswerFor(*conversion, kPoint);
+        FUZZ_CHECK(again && again->id == answer.id && again->name == answer.name &&
+                       again->description == answer.description,
+                   "the id %s answers otherwise", fuzz::Escaped(answer.id).c_str());
+        FUZZ_CHECK(answer.name.ends_with(conversion->table->Unit(conversion->to).abbreviation),
+                   "the name %s lacks its unit", fuzz::Escaped(answer.name).c_str());
+    }
+    if (const std::optional<search::Conversion> conversion = search::ReadAnswerId(query, kPoint))
+        FUZZ_CHECK(search::AnswerFor(*conversion, kPoint) &&
+                       search::OpenArguments(*conversion).size() == 8,
+                   "the id %s names a conversion that does not answer",
+                   fuzz::Escaped(query).c_str());
 }
 
 bool SameMatches(const std::vector<tables::UnitMatch>& a, const std::vector<tables::UnitMatch>& b)
@@ -60,5 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    fuzz::Escaped(query).c_str());
     FUZZ_CHECK(tables::FindUnits(query, 3).size() == std::min<std::size_t>(found.size(), 3),
                "the limit is not kept for %s", fuzz::Escaped(query).c_str());
+    CheckSearch(query);
     return 0;
 }

@@ -11,7 +11,11 @@ set(expected bin/tabrix-convert share/man/man1/tabrix-convert.1.gz)
 if(GUI)
     list(APPEND expected bin/tabrix share/man/man1/tabrix.1.gz
          share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
-         share/icons/hicolor/scalable/apps/tabrix.svg)
+         share/icons/hicolor/scalable/apps/tabrix.svg
+         libexec/tabrix-search share/man/man1/tabrix-search.1.gz
+         share/dbus-1/services/${APP_ID}.Search.service
+         share/gnome-shell/search-providers/${APP_ID}.search-provider.ini
+         share/krunner/dbusplugins/${APP_ID}.desktop)
 endif()
 set(missing)
 foreach(file ${expected})
@@ -32,4 +36,10 @@ if(GUI)
             message(FATAL_ERROR "the desktop file lacks the line ${want}")
         endif()
     endforeach()
+    # The bus starts the service from where this install put it.
+    file(STRINGS ${PREFIX}/share/dbus-1/services/${APP_ID}.Search.service entries)
+    list(FIND entries "Exec=${PREFIX}/libexec/tabrix-search" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the search service's Exec is not ${PREFIX}/libexec/tabrix-search: ${entries}")
+    endif()
 endif()

@@ -13,10 +13,12 @@ for option in "$@"; do
         # checks. The test command builds the benchmarks too. The session
         # bus, the AT-SPI registry, its Python client and xdotool drive the
         # program as a screen reader does (tests/atspi/); the bus and
-        # dbus-send check the hand-off to a running frame (tests/programs/).
+        # dbus-send check the hand-off to a running frame (tests/programs/),
+        # and gdbus asks the desktop search's service as GNOME Shell does
+        # (tests/search/).
         --with-tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev
                                  xvfb xauth desktop-file-utils appstream groff-base
-                                 dbus-daemon dbus-bin at-spi2-core python3-pyatspi xdotool
+                                 dbus-daemon dbus-bin libglib2.0-bin at-spi2-core python3-pyatspi xdotool
                                  clang libclang-rt-14-dev clang-format clang-tidy cppcheck) ;;
         # cpack's Debian generator: dpkg-shlibdeps finds the dependencies.
         --with-package) packages+=(dpkg-dev file) ;;

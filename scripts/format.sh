@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-folders=(engine tables windows frame app cli tests bench fuzz tools)
+folders=(engine tables windows frame app cli search tests bench fuzz tools)
 find "${folders[@]}" \( -name '*.cpp' -o -name '*.h' \) -print | sort | xargs clang-format -i

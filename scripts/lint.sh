@@ -19,7 +19,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Every folder that holds C++; keep scripts/format.sh's list the same.
-folders=(engine tables windows frame app cli tests bench fuzz tools)
+folders=(engine tables windows frame app cli search tests bench fuzz tools)
 
 run_cppcheck=false run_format=false run_tidy=false tidy_options=()
 [ $# -eq 0 ] && set -- --cppcheck --format --tidy
@@ -47,7 +47,7 @@ if $run_cppcheck; then
              --library=qt -I . --inline-suppr --quiet --error-exitcode=1 \
              --suppress=missingIncludeSystem --suppress=useStlAlgorithm \
              --suppress=constVariable:engine/unit_table.h --suppress=virtualCallInConstructor \
-             engine tables cli windows frame app fuzz
+             engine tables cli search windows frame app fuzz
 fi
 
 if $run_format; then
