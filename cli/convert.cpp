@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iomanip>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -132,23 +133,26 @@ std::string Help()
     return help += kHelpTail;
 }
 
+// One line of a unit list, "   9  Kilometers (km)": the number right-aligned
+// in `numberWidth` characters.
+void ListUnit(std::ostream& out, const engine::UnitTable& table, int k, int numberWidth = 1)
+{
+    out << "  " << std::setw(numberWidth) << k << "  " << WithoutAccelerator(table.Unit(k).caption)
+        << " (" << table.Unit(k).abbreviation << ")\n";
+}
+
 void ListCategories(std::ostream& out)
 {
     for (const engine::UnitTable* table : tables::AllTables()) {
         out << table->caption << (table->HasPrices() ? " (with prices)" : "") << '\n';
-        for (int k = 1; k <= int(table->size); ++k)
-            out << "  " << (k < 10 ? " " : "") << k << "  "
-                << WithoutAccelerator(table->Unit(k).caption) << " (" << table->Unit(k).abbreviation
-                << ")\n";
+        for (int k = 1; k <= int(table->size); ++k) ListUnit(out, *table, k, 2);
     }
 }
 
 void ListUnits(const engine::UnitTable& table, std::ostream& err)
 {
     err << "Units of " << table.caption << ":\n";
-    for (int k = 1; k <= int(table.size); ++k)
-        err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
-            << table.Unit(k).abbreviation << ")\n";
+    for (int k = 1; k <= int(table.size); ++k) ListUnit(err, table, k);
 }
 
 int UsageError(std::ostream& err, std::string_view message)
@@ -175,15 +179,14 @@ int FindUnit(const engine::UnitTable& table, std::string_view name, std::ostream
         err << "tabrix-convert: \"" << name << "\" is ambiguous in " << table.caption
             << "; give the unit's number:\n";
         for (int k = 1; k <= int(table.size); ++k)
-            if (tables::NamesUnit(table.Unit(k), name))
-                err << "  " << k << "  " << WithoutAccelerator(table.Unit(k).caption) << " ("
-                    << table.Unit(k).abbreviation << ")\n";
+            if (tables::NamesUnit(table.Unit(k), name)) ListUnit(err, table, k);
     }
     return 0;
 }
 
 // A VALUE or PRICE not read whole is named on standard error, as the windows
-// name it beside the box; with --strict it is refused. A text beyond the double
+// name it beside the box, with the text the user most likely meant where there
+// is one; with --strict it is refused. A text beyond the double
 // range is left to the conversion, which names the fault. Returns false when
 // the text is refused.
 bool CheckReading(std::string_view text, bool strict, const engine::NumberFormat& format,
@@ -192,7 +195,10 @@ bool CheckReading(std::string_view text, bool strict, const engine::NumberFormat
     const engine::ValueReading reading = engine::ReadValueAccounted(text, format);
     if (reading.whole() || !reading.result) return true;
     err << "tabrix-convert: " << (strict ? "error" : "note") << ": read " << Quoted(text) << " as "
-        << engine::FormatValue(reading.result.value, format) << '\n';
+        << engine::FormatValue(reading.result.value, format);
+    if (const std::string meant = engine::MeantText(text, format); !meant.empty())
+        err << "; type " << meant;
+    err << '\n';
     return !strict;
 }
 

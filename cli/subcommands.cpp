@@ -10,15 +10,13 @@
 #include "engine/area_dimensions.h"
 #include "engine/civil_date.h"
 #include "engine/names.h"
+#include "engine/value_text.h"
 #include "tables/area_dimensions.h"
 #include "tables/unit_finder.h"
 
 namespace cli {
 
 namespace {
-
-// A field of the windows holds at most this many typed characters.
-constexpr std::size_t kMaxFieldText = 21;
 
 int RunDaysWithoutOptions(std::span<const std::string_view> args, bool, const engine::NumberFormat&,
                           std::ostream& out, std::ostream& err)
@@ -73,9 +71,9 @@ int RunAreaDimensions(const Subcommand& command, const engine::AreaDimensionsTab
     engine::DimensionBoxes boxes;
     for (int k = 1; k <= engine::kDimensionFields; ++k) {
         const std::string_view text = args[std::size_t(k - 1)];
-        if (text.size() > kMaxFieldText) {
+        if (text.size() > engine::kMaxTypedText) {
             err << "tabrix-convert: " << name << ": field " << k << " has more than "
-                << kMaxFieldText << " characters\n";
+                << engine::kMaxTypedText << " characters\n";
             return kExitUsage;
         }
         boxes.Box(k) = std::string(text);

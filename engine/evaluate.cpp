@@ -86,15 +86,19 @@ RuleResult ApplyRule(const ConversionRule& rule, double v, bool checkOverflow)
     return result;
 }
 
+// The text cannot change during one evaluation, so reading it once gives
+// every cell the same value as reading it afresh would.
 EvalStatus Evaluate(const UnitTable& table, int source, std::string_view input,
                     const NumberFormat& format, EvalSink& sink)
 {
+    return Evaluate(table, source, ReadValue(input), format, sink);
+}
+
+EvalStatus Evaluate(const UnitTable& table, int source, ReadResult read, const NumberFormat& format,
+                    EvalSink& sink)
+{
     if (source < 1 || std::size_t(source) > table.size) return EvalStatus::InvalidOperation;
     FormattedWriter text(format);
-
-    // The text cannot change during one evaluation, so reading it once gives
-    // every cell the same value as reading it afresh would.
-    const ReadResult read = ReadValue(input);
 
     if (table.evaluation == Evaluation::SquareSide) {
         if (!read) return read.status;

@@ -32,6 +32,9 @@ public:
 // value, and each box shows (side op c)², the source's own box the value.
 EvalStatus Evaluate(const UnitTable& table, int source, std::string_view input,
                     const NumberFormat& format, EvalSink& sink);
+// The same for a text already read: `read` is ReadValue's result for it.
+EvalStatus Evaluate(const UnitTable& table, int source, ReadResult read, const NumberFormat& format,
+                    EvalSink& sink);
 
 // Applies one rule to v, reporting an invalid operation or a division by zero.
 // With checkOverflow, a finite operand turning infinite is an Overflow too.

@@ -11,9 +11,14 @@ namespace engine {
 EvalStatus EvaluatePrice(const UnitTable& table, int source, std::string_view priceText,
                          const NumberFormat& format, PriceSink& sink)
 {
+    return EvaluatePrice(table, source, ReadValue(priceText), format, sink);
+}
+
+EvalStatus EvaluatePrice(const UnitTable& table, int source, ReadResult read,
+                         const NumberFormat& format, PriceSink& sink)
+{
     if (!table.HasPrices() || source < 1 || std::size_t(source) > table.size)
         return EvalStatus::InvalidOperation;
-    const ReadResult read = ReadValue(priceText);
     if (!read) return read.status;
     for (int j = 1; j <= int(table.size); ++j) {
         // Unlike a conversion, a price beyond the double range is a fault and

@@ -22,6 +22,9 @@ public:
 // status; labels from that cell on are not written.
 EvalStatus EvaluatePrice(const UnitTable& table, int source, std::string_view priceText,
                          const NumberFormat& format, PriceSink& sink);
+// The same for a price text already read: `read` is ReadValue's result for it.
+EvalStatus EvaluatePrice(const UnitTable& table, int source, ReadResult read,
+                         const NumberFormat& format, PriceSink& sink);
 
 // "$###0.00": "$", at least one integer digit, no grouping, two decimals with
 // the regional decimal separator, rounded half away from zero as judged on the

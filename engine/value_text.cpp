@@ -256,6 +256,38 @@ ValueReading ReadValueAccounted(std::string_view text, const NumberFormat& forma
     return reading;
 }
 
+std::string MeantText(std::string_view text, const NumberFormat& format)
+{
+    const std::string_view decimal = format.decimal;
+    const std::string_view group =
+        format.group == format.decimal ? std::string_view() : format.group;
+    std::string meant;
+    bool decimalSeen = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::string_view rest = text.substr(i);
+        if (!group.empty() && !decimalSeen && rest.starts_with(group)) {
+            const std::size_t after = i + group.size();
+            const bool threeDigits = after + 3 <= text.size() && IsDigit(text[after]) &&
+                                     IsDigit(text[after + 1]) && IsDigit(text[after + 2]) &&
+                                     (after + 3 == text.size() || !IsDigit(text[after + 3]));
+            if (meant.empty() || !IsDigit(meant.back()) || !threeDigits) return {};
+            i = after;
+        } else if (decimal != "." && rest.starts_with(decimal)) {
+            if (decimalSeen) return {};
+            decimalSeen = true;
+            meant += '.';
+            i += decimal.size();
+        } else if (IsDropped(text[i])) {
+            ++i;
+        } else {
+            meant += text[i++];
+        }
+    }
+    if (meant.empty() || meant.size() > kMaxTypedText || !ReadValueAccounted(meant, format).whole())
+        return {};
+    return meant;
+}
+
 namespace {
 
 // Plain notation for decimal exponents -4..14 ("0.0001"), exponent notation

@@ -52,6 +52,17 @@ struct ValueReading {
 };
 ValueReading ReadValueAccounted(std::string_view text, const NumberFormat& format);
 
+// A value box, and each field of the area windows, takes at most this many
+// typed characters.
+inline constexpr std::size_t kMaxTypedText = 21;
+
+// What the user most likely meant by a text with regional separators: the
+// groups dropped and the regional decimal separator turned into the point
+// ("1.234,5" under a decimal comma means "1234.5"). Offered only where every
+// group separator stands before exactly three digits and the result is a text
+// a value box takes and reads whole; empty when there is nothing to offer.
+std::string MeantText(std::string_view text, const NumberFormat& format);
+
 // The longest text FormatValue writes: "-1.23456789012345E+100" has 22
 // characters; a multi-byte decimal separator adds a few.
 inline constexpr std::size_t kMaxValueText = 40;

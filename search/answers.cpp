@@ -17,9 +17,6 @@ namespace {
 // Longer than any value, unit and target a person types together; a longer
 // query is not one of ours and is refused before any reading.
 constexpr std::size_t kMaxQuery = 200;
-// A value box holds at most 21 characters, so no value the window could take
-// is longer.
-constexpr std::size_t kMaxValueText = 21;
 // Enough to reach every unit of a table whatever the target's words share
 // with the units of other tables.
 constexpr std::size_t kTargetMatches = 200;
@@ -49,7 +46,7 @@ std::optional<std::vector<std::string>> EvaluateRow(const Conversion& conversion
 // session reads as 1, which is not what was meant, so it answers nothing).
 bool IsWholeValue(std::string_view value, const engine::NumberFormat& format)
 {
-    if (value.empty() || value.size() > kMaxValueText || !IsPlainQuery(value)) return false;
+    if (value.empty() || value.size() > engine::kMaxTypedText || !IsPlainQuery(value)) return false;
     const engine::ValueReading reading = engine::ReadValueAccounted(value, format);
     return reading.result && reading.whole();
 }

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QStyle>
 
 #include "tables/area_dimensions.h"
 #include "windows/control_text.h"
@@ -25,20 +23,20 @@ namespace windows {
 namespace {
 
 constexpr AreaDimensionsDescriptor kMetric = {
-    .objectName = "Form2",
+    .id = WindowId::AreaMetric,
     .letter = 'S',
     .table = &tables::MetricDimensionsTable,
     .heading = "    km   +  meters  +  cm",
     .secondButton = "Calculate &Standard",
     .secondTarget = WindowId::AreaStandard,
-    .fieldSelection = 21,
+    .fieldSelection = kValueMaxLength,
     .widthTwips = 4500,
     .heightTwips = 5850,
 };
 
 // Tabbing into a field of this window selects only its first 4 characters.
 constexpr AreaDimensionsDescriptor kStandard = {
-    .objectName = "Form3",
+    .id = WindowId::AreaStandard,
     .letter = 'T',
     .table = &tables::StandardDimensionsTable,
     .heading = "   Miles +   Yards +  Inches",
@@ -54,21 +52,30 @@ constexpr AreaDimensionsDescriptor kStandard = {
 // than the 2295 twips first drawn for a 21-character result, and the grid
 // stretches where even that is not enough.
 constexpr int kFrameLeft = 120;
+constexpr int kShapeTop = 240;  // the shape holds the heading and the two input rows
+constexpr int kShapeHeight = 1005;
+constexpr int kFrameTop = 1275;  // the frame holds the result rows
+constexpr int kFrameBottomMargin = 75;
 constexpr int kFieldLefts[] = {1635, 2475, 3315};
+constexpr int kFieldTops[] = {540, 900};  // the length's row, the width's row
 constexpr int kFieldWidth = 645;
 constexpr int kBoxHeight = 285;
 constexpr int kResultLeft = 1635;
 constexpr int kResultRightMargin = 180;
 constexpr int kFirstResultTop = 1320;
 constexpr int kRowPitch = 300;
+constexpr int kButtonLefts[] = {170, 2160};
 constexpr int kButtonTop = 4560;
 constexpr int kButtonWidth = 1800;
 constexpr int kButtonHeight = 495;
 constexpr int kHeadingTop = 300;
 constexpr int kHeadingHeight = 240;
+constexpr int kLabelGap = 30;  // between a label and the box it names
 constexpr int kRowLabelLeft = 180;
+constexpr int kRowLabelDrop = 15;  // below its result box's top
 constexpr int kRowLabelHeight = 255;
 constexpr int kInputLabelLeft = 240;
+constexpr int kInputLabelTops[] = {570, 930};
 constexpr int kInputLabelHeight = 255;
 
 QString controlName(const char* stem, char letter, int number = 0)
@@ -85,9 +92,10 @@ const AreaDimensionsDescriptor& standardDimensionsDescriptor() { return kStandar
 
 AreaDimensionsWindow::AreaDimensionsWindow(const AreaDimensionsDescriptor& descriptor,
                                            const engine::NumberFormat& format, QWidget* parent)
-    : ChildWindow(parent), m_d(descriptor), m_table(descriptor.table()), m_format(format)
+    : TwipsWindow(descriptor.widthTwips, descriptor.heightTwips, parent), m_d(descriptor),
+      m_table(descriptor.table()), m_format(format)
 {
-    setObjectName(QString::fromLatin1(m_d.objectName));
+    setObjectName(QString::fromLatin1(m_d.objectName()));
     setWindowTitle(fromUtf8(m_table.caption));
 
     // The frame and the shape come first so that they lie beneath the rest;
@@ -210,39 +218,19 @@ void AreaDimensionsWindow::createButtons()
     m_buttons[1] = other;
 }
 
-void AreaDimensionsWindow::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
-}
-
-// A control asks for room when its font changes without the window's, as
-// when the desktop gives the fields a font of their own while the window is
-// open. Its texts changing ask too; those leave the grid as it is.
-bool AreaDimensionsWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::LayoutRequest && fittedGrid().stretch() != m_stretch) layOut();
-    return QWidget::event(event);
-}
-
 // The grid stretches where a text would not fit its place in the layout. A
 // field need not show a long typed text whole, but it must show its line.
-TwipsGrid AreaDimensionsWindow::fittedGrid() const
+void AreaDimensionsWindow::fitGrid(TwipsGrid& grid) const
 {
-    const int clientWidth = m_d.widthTwips - kNonClientWidthTwips;
-    // A font the desktop gives one class of control (the fields, say) reaches
-    // a control only when it is polished, and it would otherwise be measured
-    // with the window's font and cut short when shown.
-    ensurePolished();
-    TwipsGrid grid(*this);
+    const int clientWidth = clientWidthTwips();
     grid.fitAcross(m_heading->sizeHint().width(), clientWidth - kFrameLeft - kFieldLefts[0]);
     grid.fitDown(m_heading->sizeHint().height(), kHeadingHeight);
     for (const QWidget* label : m_inputLabels) {
-        grid.fitAcross(label->sizeHint().width(), kFieldLefts[0] - kInputLabelLeft - 30);
+        grid.fitAcross(label->sizeHint().width(), kFieldLefts[0] - kInputLabelLeft - kLabelGap);
         grid.fitDown(label->sizeHint().height(), kInputLabelHeight);
     }
     for (const QWidget* label : m_rowLabels) {
-        grid.fitAcross(label->sizeHint().width(), kResultLeft - kRowLabelLeft - 30);
+        grid.fitAcross(label->sizeHint().width(), kResultLeft - kRowLabelLeft - kLabelGap);
         grid.fitDown(label->sizeHint().height(), kRowLabelHeight);
     }
     for (const QWidget* button : m_buttons) {
@@ -252,56 +240,40 @@ TwipsGrid AreaDimensionsWindow::fittedGrid() const
     const QLineEdit& sample = *m_results.front();
     grid.fitAcross(lineEditWidthFor(sample, widestResultText()),
                    clientWidth - kResultRightMargin - kResultLeft);
-    const int frames =
-        2 * sample.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &sample);
-    grid.fitDown(sample.fontMetrics().height() + frames, kBoxHeight);
-    return grid;
+    grid.fitDown(lineEditHeightFor(sample), kBoxHeight);
 }
 
-// Controls stand where the layout puts them, in twips converted at the
-// screen's resolution and stretched where the fonts need it.
-void AreaDimensionsWindow::layOut()
+void AreaDimensionsWindow::placeControls(const TwipsGrid& grid)
 {
-    const TwipsGrid grid = fittedGrid();
     const auto rect = [&](int left, int top, int width, int height) {
         return grid.rect(left, top, width, height);
     };
+    const int resultWidth = clientWidthTwips() - kResultRightMargin - kResultLeft;
+    const int frameWidth = clientWidthTwips() - 2 * kFrameLeft;
 
-    const int clientWidth = m_d.widthTwips - kNonClientWidthTwips;
-    const int clientHeight = m_d.heightTwips - kNonClientHeightTwips;
-    const int resultWidth = clientWidth - kResultRightMargin - kResultLeft;
-    const int frameWidth = clientWidth - 2 * kFrameLeft;
-
-    // The shape surrounds the heading and the two input rows, the frame the
-    // result rows.
-    m_shape->setGeometry(rect(kFrameLeft, 240, frameWidth, 1005));
+    m_shape->setGeometry(rect(kFrameLeft, kShapeTop, frameWidth, kShapeHeight));
     m_heading->setGeometry(rect(kFieldLefts[0], kHeadingTop,
                                 frameWidth + kFrameLeft - kFieldLefts[0], kHeadingHeight));
-    const std::array<int, 2> inputLabelTops{570, 930};
-    for (std::size_t row = 0; row < inputLabelTops.size(); ++row)
-        m_inputLabels.at(row)->setGeometry(rect(kInputLabelLeft, inputLabelTops.at(row),
-                                                kFieldLefts[0] - kInputLabelLeft - 30,
+    for (std::size_t row = 0; row < m_inputLabels.size(); ++row)
+        m_inputLabels.at(row)->setGeometry(rect(kInputLabelLeft, kInputLabelTops[row],
+                                                kFieldLefts[0] - kInputLabelLeft - kLabelGap,
                                                 kInputLabelHeight));
     for (int k = 1; k <= engine::kDimensionFields; ++k)
         m_boxes[std::size_t(k - 1)]->setGeometry(
-            rect(kFieldLefts[(k - 1) % 3], k <= 3 ? 540 : 900, kFieldWidth, kBoxHeight));
+            rect(kFieldLefts[(k - 1) % 3], kFieldTops[(k - 1) / 3], kFieldWidth, kBoxHeight));
 
     const int lastTop = kFirstResultTop + kRowPitch * (engine::kDimensionResults - 1);
-    m_frame->setGeometry(rect(kFrameLeft, 1275, frameWidth, lastTop + kBoxHeight + 75 - 1275));
+    m_frame->setGeometry(rect(kFrameLeft, kFrameTop, frameWidth,
+                              lastTop + kBoxHeight + kFrameBottomMargin - kFrameTop));
     for (int k = 1; k <= engine::kDimensionResults; ++k) {
         const int top = kFirstResultTop + kRowPitch * (k - 1);
-        m_rowLabels[std::size_t(k - 1)]->setGeometry(
-            rect(kRowLabelLeft, top + 15, kResultLeft - kRowLabelLeft - 30, kRowLabelHeight));
+        m_rowLabels[std::size_t(k - 1)]->setGeometry(rect(kRowLabelLeft, top + kRowLabelDrop,
+                                                          kResultLeft - kRowLabelLeft - kLabelGap,
+                                                          kRowLabelHeight));
         m_results[std::size_t(k - 1)]->setGeometry(rect(kResultLeft, top, resultWidth, kBoxHeight));
     }
-    const int buttonLefts[] = {170, 2160};
     for (std::size_t k = 0; k < m_buttons.size(); ++k)
-        m_buttons[k]->setGeometry(rect(buttonLefts[k], kButtonTop, kButtonWidth, kButtonHeight));
-
-    m_clientSize = grid.size(clientWidth, clientHeight);
-    m_stretch = grid.stretch();
-    updateGeometry();
-    resize(m_clientSize);
+        m_buttons[k]->setGeometry(rect(kButtonLefts[k], kButtonTop, kButtonWidth, kButtonHeight));
 }
 
 engine::EvalStatus AreaDimensionsWindow::compute()

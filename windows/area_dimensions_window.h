@@ -7,7 +7,7 @@
 #include "engine/status.h"
 #include "engine/value_text.h"
 #include "windows/child_window.h"
-#include "windows/twips.h"
+#include "windows/twips_window.h"
 #include "windows/window_id.h"
 
 class QLineEdit;
@@ -19,8 +19,8 @@ class SelectingLineEdit;
 
 // What differs between the metric and the standard window.
 struct AreaDimensionsDescriptor {
-    const char* objectName;  // "Form2"; the title is the table's caption
-    char letter;             // 'S': FrameS, TextS1(k), TextS2(k), LabelS1 … CmdS2
+    WindowId id;  // names the window too; the title is the table's caption
+    char letter;  // 'S': FrameS, TextS1(k), TextS2(k), LabelS1 … CmdS2
     const engine::AreaDimensionsTable& (*table)();
     const char* heading;       // over the three field columns
     const char* secondButton;  // "Calculate &Standard"
@@ -28,10 +28,12 @@ struct AreaDimensionsDescriptor {
     int fieldSelection;        // characters a field selects when it gets the focus
     int widthTwips;            // the whole window, title bar and borders included
     int heightTwips;
+
+    const char* objectName() const { return windowObjectName(id); }  // "Form2"
 };
 
-const AreaDimensionsDescriptor& metricDimensionsDescriptor();    // Form2
-const AreaDimensionsDescriptor& standardDimensionsDescriptor();  // Form3
+const AreaDimensionsDescriptor& metricDimensionsDescriptor();
+const AreaDimensionsDescriptor& standardDimensionsDescriptor();
 
 // The area of a rectangle from a length and a width typed in three fields
 // each. The six fields and three hidden work boxes form one control array
@@ -39,30 +41,19 @@ const AreaDimensionsDescriptor& standardDimensionsDescriptor();  // Form3
 // ten result boxes (TextS2(1..10)) show it. Nothing is computed as the window
 // opens: the results show their initial "0" until the first change of a field
 // or the first focus on a result box.
-class AreaDimensionsWindow : public ChildWindow {
+class AreaDimensionsWindow : public TwipsWindow {
     Q_OBJECT
 public:
     AreaDimensionsWindow(const AreaDimensionsDescriptor& descriptor,
                          const engine::NumberFormat& format, QWidget* parent = nullptr);
     ~AreaDimensionsWindow() override;
 
-    // The client size (the window less title bar and borders),
-    // widened where the fonts need more room.
-    QSize sizeHint() const override { return m_clientSize; }
-
-    // The grid the controls stand on: twips to pixels, as stretched for the fonts.
-    TwipsGrid twipsGrid() const { return fittedGrid(); }
-
-protected:
-    void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
-
 private:
     void createInputs();
     void createResults();
     void createButtons();
-    TwipsGrid fittedGrid() const;
-    void layOut();
+    void fitGrid(TwipsGrid& grid) const override;
+    void placeControls(const TwipsGrid& grid) override;
 
     engine::EvalStatus compute();  // the window's one routine
     void onBoxChanged(int box);
@@ -79,8 +70,6 @@ private:
     QWidget* m_heading = nullptr;
     std::array<QWidget*, 2> m_inputLabels{};  // "Enter a Length", "Enter a Width"
     std::array<QWidget*, 2> m_buttons{};      // back to Area, the other area window
-    QSize m_clientSize;
-    QSizeF m_stretch;  // the grid's stretch when last laid out
     // While compute() applies a run's texts: the engine has already run the
     // nested computations those writes start.
     bool m_applyingRun = false;

@@ -21,18 +21,12 @@ namespace windows {
 
 using engine::EvalStatus;
 
-namespace {
-
-// Room left between neighbouring controls on one line, and to the right edge.
-constexpr int kGapTwips = 60;
-
-}  // namespace
-
 CategoryWindow::CategoryWindow(const WindowDescriptor& descriptor,
                                const engine::NumberFormat& format, QWidget* parent)
-    : ChildWindow(parent), m_descriptor(descriptor), m_table(descriptor.table()), m_format(format)
+    : TwipsWindow(descriptor.widthTwips, descriptor.heightTwips, parent), m_descriptor(descriptor),
+      m_table(descriptor.table()), m_format(format)
 {
-    setObjectName(QString::fromLatin1(descriptor.objectName));
+    setObjectName(QString::fromLatin1(descriptor.objectName()));
     setWindowTitle(fromUtf8(descriptor.caption()));
 
     addCopyAllResults(*this, [this] { return tableRows(); });
@@ -176,32 +170,35 @@ int CategoryWindow::selectedUnit() const
 EvalStatus CategoryWindow::onOptionClicked()
 {
     updateSourceNames(selectedUnit());
-    if (const EvalStatus status = evaluateSelected(); status != EvalStatus::Ok) {
+    if (const EvalStatus status = evaluateSelected(readBox(*m_valueBox, m_format));
+        status != EvalStatus::Ok) {
         // The prices are not recomputed for the new unit: they belong to the old one.
         for (QLabel* label : m_priceLabels) setStale(label, true);
         return status;
     }
-    return m_priceBox ? evaluatePrices(selectedUnit()) : EvalStatus::Ok;
+    return m_priceBox ? evaluatePrices(selectedUnit(), readBox(*m_priceBox, m_format))
+                      : EvalStatus::Ok;
 }
 
 // A text that is no number is still evaluated, with the value ReadValue
 // finds in it; only the unit options refuse it. Prices stay as they are.
 EvalStatus CategoryWindow::onValueChanged()
 {
-    const bool numeric = engine::IsNumericText(m_valueBox->text().toStdString(), m_format);
-    for (QRadioButton* option : m_options) option->setEnabled(numeric);
-    return evaluateSelected();
+    const BoxReading value = readBox(*m_valueBox, m_format);
+    for (QRadioButton* option : m_options) option->setEnabled(value.numeric);
+    return evaluateSelected(value);
 }
 
 // A price being typed is ignored until it is a number; leaving the box
 // settles it (onPriceFocusLost).
 EvalStatus CategoryWindow::onPriceChanged()
 {
-    if (!engine::IsNumericText(m_priceBox->text().toStdString(), m_format)) {
-        showPriceReading(EvalStatus::Ok);
+    const BoxReading price = readBox(*m_priceBox, m_format);
+    if (!price.numeric) {
+        showPriceReading(EvalStatus::Ok, price);
         return EvalStatus::Ok;
     }
-    return evaluatePrices(selectedUnit());
+    return evaluatePrices(selectedUnit(), price);
 }
 
 // Setting "0" runs onPriceChanged at once, which reports its own status.
@@ -211,34 +208,34 @@ void CategoryWindow::onPriceFocusLost()
         m_priceBox->setText(QStringLiteral("0"));
 }
 
-EvalStatus CategoryWindow::evaluateSelected()
+EvalStatus CategoryWindow::evaluateSelected(const BoxReading& value)
 {
     const int unit = selectedUnit();
     if (unit == 0) return EvalStatus::Ok;
     m_resultsWritten = 0;
     const EvalStatus status =
-        engine::Evaluate(m_table, unit, m_valueBox->text().toStdString(), m_format, *this);
+        engine::Evaluate(m_table, unit, value.reading.result, m_format, *this);
     describeResults(m_results, m_table, unit, m_format);
-    showValueReading(status);
+    showValueReading(status, value);
     return status;
 }
 
-EvalStatus CategoryWindow::evaluatePrices(int unit)
+EvalStatus CategoryWindow::evaluatePrices(int unit, const BoxReading& price)
 {
     if (unit == 0) return EvalStatus::Ok;
     m_pricesWritten = 0;
     const EvalStatus status =
-        engine::EvaluatePrice(m_table, unit, m_priceBox->text().toStdString(), m_format, *this);
+        engine::EvaluatePrice(m_table, unit, price.reading.result, m_format, *this);
     for (int k = 1; k <= unitCount(); ++k)
         setStale(m_priceLabels[static_cast<std::size_t>(k - 1)],
                  status != EvalStatus::Ok && k > m_pricesWritten);
-    showPriceReading(status);
+    showPriceReading(status, price);
     return status;
 }
 
 // A fault leaves the boxes from the faulty cell on with an earlier value's
 // texts: they are greyed until an evaluation reaches them again.
-void CategoryWindow::showValueReading(EvalStatus status)
+void CategoryWindow::showValueReading(EvalStatus status, const BoxReading& value)
 {
     if (status != EvalStatus::Ok || m_resultsStale) {  // a keystroke's cost stays as it was
         for (int k = 1; k <= unitCount(); ++k)
@@ -246,17 +243,15 @@ void CategoryWindow::showValueReading(EvalStatus status)
                      status != EvalStatus::Ok && k > m_resultsWritten);
         m_resultsStale = status != EvalStatus::Ok;
     }
-    m_valueMarker->show(status == EvalStatus::Ok
-                            ? readingHint(m_valueBox->text(), m_format, HintedBox::Value)
-                            : faultHint(status));
+    m_valueMarker->show(status == EvalStatus::Ok ? readingHint(value, m_format, HintedBox::Value)
+                                                 : faultHint(status));
     publishReading(m_valueMarker);
 }
 
-void CategoryWindow::showPriceReading(EvalStatus status)
+void CategoryWindow::showPriceReading(EvalStatus status, const BoxReading& price)
 {
-    m_priceMarker->show(status == EvalStatus::Ok
-                            ? readingHint(m_priceBox->text(), m_format, HintedBox::Price)
-                            : faultHint(status));
+    m_priceMarker->show(status == EvalStatus::Ok ? readingHint(price, m_format, HintedBox::Price)
+                                                 : faultHint(status));
     publishReading(m_priceMarker);
 }
 
@@ -359,48 +354,27 @@ std::vector<QStringList> CategoryWindow::tableRows() const
     return rows;
 }
 
-QSize CategoryWindow::sizeHint() const { return m_clientSize; }
-
-void CategoryWindow::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) layOut();
-}
-
-// A control asks for room when its font changes without the window's, as
-// when the desktop gives the fields a font of their own while the window is
-// open. Its texts changing ask too; those leave the grid as it is.
-bool CategoryWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::LayoutRequest && fittedGrid(widths()).stretch() != m_stretch)
-        layOut();
-    return QWidget::event(event);
-}
-
 // The widths the layout leaves to "up to the next control on the line", in twips.
 CategoryWindow::Widths CategoryWindow::widths() const
 {
     const CategoryLayout& l = m_descriptor.layout;
-    const int lineRight = m_descriptor.widthTwips - kNonClientWidthTwips - kGapTwips;
+    const int gap = CategoryGrid::kGap;
+    const int lineRight = clientWidthTwips() - gap;
     Widths w;
-    w.prompt = l.valueLeft - l.promptLeft - kGapTwips;
-    w.option = l.optionWidth ? l.optionWidth : l.valueLeft - l.optionLeft - kGapTwips;
-    w.caption = (m_priceHeading ? l.priceHeadingLeft : lineRight) - l.captionLeft - kGapTwips;
+    w.prompt = l.valueLeft - l.promptLeft - gap;
+    w.option = l.optionWidth ? l.optionWidth : l.valueLeft - l.optionLeft - gap;
+    w.caption = (m_priceHeading ? l.priceHeadingLeft : lineRight) - l.captionLeft - gap;
     w.abbreviation =
-        (m_priceLabels.empty() ? lineRight : l.priceLabelLeft) - l.abbreviationLeft - kGapTwips;
-    w.priceHeading = l.priceBoxLeft - l.priceHeadingLeft - kGapTwips;
+        (m_priceLabels.empty() ? lineRight : l.priceLabelLeft) - l.abbreviationLeft - gap;
+    w.priceHeading = l.priceBoxLeft - l.priceHeadingLeft - gap;
     return w;
 }
 
 // The grid stretches where a text would not fit its place in the layout.
-TwipsGrid CategoryWindow::fittedGrid(const Widths& w) const
+void CategoryWindow::fitGrid(TwipsGrid& grid) const
 {
     const CategoryLayout& l = m_descriptor.layout;
-    // A font the desktop gives one class of control (the fields, say) reaches
-    // a control only when it is polished, and it would otherwise be measured
-    // with the window's font and cut short when shown.
-    ensurePolished();
-    TwipsGrid grid(*this);
+    const Widths w = widths();
     grid.fitAcross(m_prompt->sizeHint().width(), w.prompt);
     grid.fitAcross(lineEditWidthFor(*m_valueBox, widestResultText()), l.boxWidth);
     for (QLabel* label : m_abbreviations) {
@@ -417,37 +391,32 @@ TwipsGrid CategoryWindow::fittedGrid(const Widths& w) const
     int tallest = m_valueBox->sizeHint().height();
     for (QRadioButton* option : m_options) tallest = std::max(tallest, option->sizeHint().height());
     grid.fitDown(tallest, CategoryGrid::kBoxHeight);
-    return grid;
 }
 
-// Controls stand where the layout puts them, in twips converted at the
-// screen's resolution and stretched where the fonts need it.
-void CategoryWindow::layOut()
+void CategoryWindow::placeControls(const TwipsGrid& grid)
 {
+    using G = CategoryGrid;
     const CategoryLayout& l = m_descriptor.layout;
     const Widths w = widths();
-    const TwipsGrid grid = fittedGrid(w);
     const auto y = [&](int twips) { return grid.y(twips); };
     const auto rect = [&](int left, int top, int width, int height) {
         return grid.rect(left, top, width, height);
     };
     const auto box = [&](QWidget* control, int left, int width, int top) {
-        control->setGeometry(rect(left, top, width, CategoryGrid::kBoxHeight));
+        control->setGeometry(rect(left, top, width, G::kBoxHeight));
     };
     // Labels and options take their own height, centred on the boxes of their line.
     const auto centred = [&](QWidget* control, int left, int width, int boxTop) {
-        const QRect line = rect(left, boxTop, width, CategoryGrid::kBoxHeight);
-        const int height = std::min(control->sizeHint().height(), y(CategoryGrid::kRowPitch));
+        const QRect line = rect(left, boxTop, width, G::kBoxHeight);
+        const int height = std::min(control->sizeHint().height(), y(G::kRowPitch));
         control->setGeometry(line.left(), line.center().y() - (height - 1) / 2, line.width(),
                              height);
     };
 
-    const int clientWidth = m_descriptor.widthTwips - kNonClientWidthTwips;
-    const int clientHeight = m_descriptor.heightTwips - kNonClientHeightTwips;
-    const int top = CategoryGrid::kTopLineTop;
-    const int shapeLeft = 120;
-    m_shape->setGeometry(
-        rect(shapeLeft, top - 90, clientWidth - 2 * shapeLeft, CategoryGrid::kBoxHeight + 180));
+    const int top = G::kTopLineTop;
+    m_shape->setGeometry(rect(G::kShapeLeft, top - G::kShapeMargin,
+                              clientWidthTwips() - 2 * G::kShapeLeft,
+                              G::kBoxHeight + 2 * G::kShapeMargin));
     centred(m_prompt, l.promptLeft, w.prompt, top);
     box(m_valueBox, l.valueLeft, l.boxWidth, top);
     centred(m_captionLabel, l.captionLeft, w.caption, top);
@@ -456,14 +425,14 @@ void CategoryWindow::layOut()
         box(m_priceBox, l.priceBoxLeft, l.priceBoxWidth, top);
     }
 
-    const int frameLeft = l.optionLeft - 90;
-    const int frameTop = CategoryGrid::kFirstRowTop - 75;
-    const int frameBottom = CategoryGrid::RowTop(unitCount()) + CategoryGrid::kBoxHeight + 60;
+    const int frameLeft = l.optionLeft - G::kFrameMarginLeft;
+    const int frameTop = G::kFirstRowTop - G::kFrameMarginTop;
+    const int frameBottom = G::RowTop(unitCount()) + G::kBoxHeight + G::kFrameMarginBottom;
     m_frame->setGeometry(
-        rect(frameLeft, frameTop, l.valueLeft - kGapTwips / 2 - frameLeft, frameBottom - frameTop));
+        rect(frameLeft, frameTop, l.valueLeft - G::kGap / 2 - frameLeft, frameBottom - frameTop));
     for (int k = 1; k <= unitCount(); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        const int rowTop = CategoryGrid::RowTop(k);
+        const int rowTop = G::RowTop(k);
         centred(m_options[i], l.optionLeft, w.option, rowTop);
         m_options[i]->move(m_options[i]->pos() - m_frame->pos());  // the frame holds them
         box(m_results[i], l.valueLeft, l.boxWidth, rowTop);
@@ -474,11 +443,6 @@ void CategoryWindow::layOut()
 
     for (const Placement& placement : m_extraControls)
         if (placement.control) placement.control->setGeometry(grid.rect(placement.twips));
-
-    m_clientSize = grid.size(clientWidth, clientHeight);
-    m_stretch = grid.stretch();
-    updateGeometry();
-    resize(m_clientSize);
 }
 
 }  // namespace windows

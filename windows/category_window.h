@@ -16,6 +16,7 @@
 #include "windows/control_text.h"
 #include "windows/descriptors.h"
 #include "windows/twips.h"
+#include "windows/twips_window.h"
 #include "windows/window_id.h"
 
 class QFrame;
@@ -25,6 +26,7 @@ class QRadioButton;
 
 namespace windows {
 
+struct BoxReading;
 class HintMarker;
 class SelectingLineEdit;
 
@@ -33,7 +35,7 @@ class SelectingLineEdit;
 // label per unit. Every change of the value box and every unit pick
 // re-evaluates the whole table for the selected unit; the window evaluates
 // once as it opens, so it never shows results that do not belong together.
-class CategoryWindow : public ChildWindow, private engine::EvalSink, private engine::PriceSink {
+class CategoryWindow : public TwipsWindow, private engine::EvalSink, private engine::PriceSink {
     Q_OBJECT
 public:
     CategoryWindow(const WindowDescriptor& descriptor, const engine::NumberFormat& format,
@@ -45,10 +47,6 @@ public:
     // The source unit: the first selected option, scanning from 1; 0 if none.
     int selectedUnit() const;
 
-    // The laid-out client size in pixels (the window size less title bar and
-    // borders), widened where the fonts need more room.
-    QSize sizeHint() const override;
-
     // What Copy All Results copies: per unit its caption without "&", its
     // result, its abbreviation and, in the price windows, its price.
     std::vector<QStringList> tableRows() const;
@@ -57,16 +55,9 @@ public:
     // from the window's top left corner, kept there when the layout changes.
     void placeControl(QWidget* control, const QRect& twips);
 
-    // The grid the controls stand on: twips to pixels, as stretched for the fonts.
-    TwipsGrid twipsGrid() const { return fittedGrid(widths()); }
-
 signals:
     // The side of the square whose area the value box holds (Area window).
     void sideChanged(const QString& text);
-
-protected:
-    void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void createTopLine();
@@ -78,8 +69,8 @@ private:
         int prompt = 0, option = 0, caption = 0, abbreviation = 0, priceHeading = 0;
     };
     Widths widths() const;
-    TwipsGrid fittedGrid(const Widths& widths) const;
-    void layOut();
+    void fitGrid(TwipsGrid& grid) const override;
+    void placeControls(const TwipsGrid& grid) override;
     void updateSourceNames(int unit);
     QString priceName(int unit) const;
     const QString& spokenName(int unit) const
@@ -91,10 +82,10 @@ private:
     engine::EvalStatus onValueChanged();
     engine::EvalStatus onPriceChanged();
     void onPriceFocusLost();
-    engine::EvalStatus evaluateSelected();
-    engine::EvalStatus evaluatePrices(int unit);
-    void showValueReading(engine::EvalStatus status);
-    void showPriceReading(engine::EvalStatus status);
+    engine::EvalStatus evaluateSelected(const BoxReading& value);
+    engine::EvalStatus evaluatePrices(int unit, const BoxReading& price);
+    void showValueReading(engine::EvalStatus status, const BoxReading& value);
+    void showPriceReading(engine::EvalStatus status, const BoxReading& price);
     void publishReading(const HintMarker* latest);
     QString sourceText() const;
     void useAsValue(int unit, const QString& number);
@@ -142,8 +133,6 @@ private:
         QRect twips;
     };
     std::vector<Placement> m_extraControls;
-    QSize m_clientSize;
-    QSizeF m_stretch;  // the grid's stretch when last laid out
 };
 
 }  // namespace windows

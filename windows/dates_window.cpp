@@ -62,7 +62,7 @@ QString spokenDay(const QCalendarWidget& calendar, const QDate& day)
 DatesWindow::DatesWindow(const engine::NumberFormat& format, QWidget* parent)
     : ChildWindow(parent), m_format(format)
 {
-    setObjectName(QStringLiteral("Form00"));
+    setObjectName(QString::fromLatin1(windowObjectName(WindowId::Dates)));
     setWindowTitle(QStringLiteral("Difference Between Dates"));
     setPreferredPlaceTwips({kLeftTwips, kTopTwips});
 

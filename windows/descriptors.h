@@ -54,6 +54,18 @@ struct CategoryGrid {
     static constexpr int kRowPitch = 300;
     static constexpr int kBoxHeight = 285;
     static constexpr int RowTop(int k) { return kFirstRowTop + kRowPitch * (k - 1); }
+
+    // Room left between neighbouring controls on one line, and to the right edge.
+    static constexpr int kGap = 60;
+    // The shape around the top line: as far from both edges, as far above
+    // its boxes as below them.
+    static constexpr int kShapeLeft = 120;
+    static constexpr int kShapeMargin = 90;
+    // The frame around the options: beyond the options' left edge, above the
+    // first row and below the last row's boxes.
+    static constexpr int kFrameMarginLeft = 90;
+    static constexpr int kFrameMarginTop = 75;
+    static constexpr int kFrameMarginBottom = 60;
 };
 
 // Adds the controls a window has beyond the common ones; called once the
@@ -66,8 +78,7 @@ using WindowExtension = void (*)(CategoryWindow& window);
 // Everything that varies between the twelve category windows. The caption
 // and the price fields come from the table, so they cannot disagree with it.
 struct WindowDescriptor {
-    WindowId id;
-    const char* objectName;  // "Form4"
+    WindowId id;  // names the window too (windowObjectName)
     const engine::UnitTable& (*table)();
     ControlNames names;
     int widthTwips;  // the whole window, title bar and borders included
@@ -75,7 +86,8 @@ struct WindowDescriptor {
     CategoryLayout layout;
     WindowExtension extension = nullptr;
 
-    std::string_view caption() const { return table().caption; }  // "Distance"
+    std::string_view caption() const { return table().caption; }     // "Distance"
+    const char* objectName() const { return windowObjectName(id); }  // "Form4"
     // A price box and a price label per unit.
     bool hasPrices() const { return table().HasPrices(); }
 };

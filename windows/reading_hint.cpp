@@ -47,51 +47,13 @@ QString quoted(const QString& rest)
     return out + QChar(0x201d);
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// What the user most likely meant by a text with regional separators: the
-// groups dropped and the regional decimal separator turned into the point,
-// offered only where every group separator stands before exactly three digits
-// and the result reads whole. Empty when there is nothing to offer.
-std::string meantText(std::string_view text, const engine::NumberFormat& format)
-{
-    const std::string_view decimal = format.decimal;
-    const std::string_view group =
-        format.group == format.decimal ? std::string_view() : format.group;
-    std::string meant;
-    bool decimalSeen = false;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::string_view rest = text.substr(i);
-        if (!group.empty() && !decimalSeen && rest.starts_with(group)) {
-            const std::size_t after = i + group.size();
-            const bool threeDigits = after + 3 <= text.size() && isDigit(text[after]) &&
-                                     isDigit(text[after + 1]) && isDigit(text[after + 2]) &&
-                                     (after + 3 == text.size() || !isDigit(text[after + 3]));
-            if (meant.empty() || !isDigit(meant.back()) || !threeDigits) return {};
-            i = after;
-        } else if (decimal != "." && rest.starts_with(decimal)) {
-            if (decimalSeen) return {};
-            decimalSeen = true;
-            meant += '.';
-            i += decimal.size();
-        } else if (text[i] == ' ' || text[i] == '\t' || text[i] == '\n') {
-            ++i;
-        } else {
-            meant += text[i++];
-        }
-    }
-    if (meant.empty() || meant.size() > 21 || !engine::ReadValueAccounted(meant, format).whole())
-        return {};
-    return meant;
-}
-
 // What was left out and what to do instead, for a text not read whole.
 QString leftOut(const engine::ValueReading& reading, std::string_view text,
                 const engine::NumberFormat& format, HintedBox box)
 {
     const QString rest = fromUtf8(text.substr(reading.end));
     const QString part = quoted(rest);
-    const std::string meant = meantText(text, format);
+    const std::string meant = engine::MeantText(text, format);
     const QString instead = meant.empty() ? QString() : QStringLiteral("; type ") + fromUtf8(meant);
     switch (reading.stop) {
     case ReadStop::NoNumber:
@@ -120,13 +82,6 @@ QString leftOut(const engine::ValueReading& reading, std::string_view text,
     return {};
 }
 
-bool isBlank(const QString& text)
-{
-    for (const QChar c : text)
-        if (c != u' ' && c != u'\t' && c != u'\n') return false;
-    return true;
-}
-
 }  // namespace
 
 QString ReadingHint::spoken() const
@@ -139,16 +94,24 @@ QString ReadingHint::toolTip() const
     return detail.isEmpty() ? headline : headline + u'\n' + detail;
 }
 
-ReadingHint readingHint(const QString& text, const engine::NumberFormat& format, HintedBox box)
+BoxReading readBox(const QLineEdit& box, const engine::NumberFormat& format)
 {
-    if (isBlank(text)) return {};
-    const std::string utf8 = text.toStdString();
-    const engine::ValueReading reading = engine::ReadValueAccounted(utf8, format);
+    BoxReading read;
+    read.text = box.text().toStdString();
+    read.reading = engine::ReadValueAccounted(read.text, format);
+    read.numeric = engine::IsNumericText(read.text, format);
+    return read;
+}
+
+ReadingHint readingHint(const BoxReading& read, const engine::NumberFormat& format, HintedBox box)
+{
+    const engine::ValueReading& reading = read.reading;
+    if (read.text.find_first_not_of(" \t\n") == std::string::npos) return {};
     if (!reading.result) return faultHint(reading.result.status);
 
     // The price box takes only numbers while it is edited; a unit pick reads
     // whatever it holds.
-    const bool waits = box == HintedBox::Price && !engine::IsNumericText(utf8, format);
+    const bool waits = box == HintedBox::Price && !read.numeric;
     if (reading.whole() && !waits) return {};
 
     const QString value = fromUtf8(engine::FormatValue(reading.result.value, format));
@@ -157,7 +120,7 @@ ReadingHint readingHint(const QString& text, const engine::NumberFormat& format,
                     (waits ? QStringLiteral(" when a unit is picked.") : QStringLiteral("."));
     if (reading.whole())
         hint.detail = QStringLiteral("The prices wait for a plainly written number.");
-    else hint.detail = leftOut(reading, utf8, format, box);
+    else hint.detail = leftOut(reading, read.text, format, box);
     if (waits && reading.stop != ReadStop::NoNumber && !reading.whole()) {
         hint.detail.chop(1);  // the full stop
         hint.detail += QStringLiteral("; the prices wait for a number.");

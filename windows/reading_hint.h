@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QObject>
 #include <QString>
 
@@ -31,10 +33,19 @@ struct ReadingHint {
 // Which kind of box a text was typed into: they act on a text differently.
 enum class HintedBox { Value, Price };
 
-// The hint for a typed text: empty when the text is empty or read whole (for
+// A box's text read once for all that one keystroke needs: the enable test,
+// the evaluation and the hint.
+struct BoxReading {
+    std::string text;              // as typed, in UTF-8
+    engine::ValueReading reading;  // ReadValue's value, where and why it stopped
+    bool numeric = false;          // one plainly written number (IsNumericText)
+};
+BoxReading readBox(const QLineEdit& box, const engine::NumberFormat& format);
+
+// The hint for a typed text: empty when the text is blank or read whole (for
 // the price box: read whole and a number). The value named is ReadValue's,
 // written as the result boxes write it.
-ReadingHint readingHint(const QString& text, const engine::NumberFormat& format, HintedBox box);
+ReadingHint readingHint(const BoxReading& read, const engine::NumberFormat& format, HintedBox box);
 
 // The hint for a handler that stopped on a fault.
 ReadingHint faultHint(engine::EvalStatus status);

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace windows {
 
@@ -33,6 +34,12 @@ int lineEditWidthFor(const QLineEdit& edit, const QString& text)
     const int chrome = edit.sizeHint().width() -
                        kLineEditSampleLength * metrics.horizontalAdvance(QLatin1Char('x'));
     return metrics.horizontalAdvance(text) + chrome;
+}
+
+int lineEditHeightFor(const QLineEdit& edit)
+{
+    return edit.fontMetrics().height() +
+           2 * edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
 }
 
 TwipsGrid::TwipsGrid(const QWidget& window)

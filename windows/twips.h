@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include "engine/value_text.h"
+
 class QLineEdit;
 class QWidget;
 
@@ -18,7 +20,7 @@ inline constexpr int kNonClientHeightTwips = 405;
 // Typed boxes take at most this many characters, and coming to a box selects
 // as many; price boxes take fewer. Result boxes have no maximum: setText would
 // cut a result longer than the typed limit short.
-inline constexpr int kValueMaxLength = 21;
+inline constexpr int kValueMaxLength = static_cast<int>(engine::kMaxTypedText);
 inline constexpr int kPriceMaxLength = 10;
 
 // The widest texts the boxes must show whole: a result can have 22 characters
@@ -34,6 +36,9 @@ int pixelsToTwips(double pixels, double logicalDpi);
 // A line edit's width in pixels for showing `text` whole: its frame and
 // margins are what its size hint adds to the 17 "x" it is meant to show.
 int lineEditWidthFor(const QLineEdit& edit, const QString& text);
+// A line edit's least height in pixels for showing its line whole: its font's
+// height and its frame, without the margins its size hint adds.
+int lineEditHeightFor(const QLineEdit& edit);
 
 // A window's layout in twips, converted at the window's resolution. Where the
 // fonts need more room than the layout gives (they are wider than the fonts it

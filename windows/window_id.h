@@ -6,22 +6,33 @@ namespace windows {
 
 // Every child window the frame can open, one instance each.
 enum class WindowId {
-    Area,          // Form1
-    AreaMetric,    // Form2
-    AreaStandard,  // Form3
-    Distance,      // Form4
-    Energy,        // Form5
-    Temperature,   // Form6
-    Time,          // Form7
-    Liquid,        // Form8
-    Weight,        // Form9
-    Pressure,      // Form10
-    Speed,         // Form11
-    Density,       // Form12
-    Volume,        // Form13
-    Force,         // Form14
-    Dates,         // Form00
+    Area,
+    AreaMetric,
+    AreaStandard,
+    Distance,
+    Energy,
+    Temperature,
+    Time,
+    Liquid,
+    Weight,
+    Pressure,
+    Speed,
+    Density,
+    Volume,
+    Force,
+    Dates,
 };
 inline constexpr std::size_t kWindowCount = 15;
+
+// Each window's established object name, "Form4" for Distance: the one place
+// it is given.
+constexpr const char* windowObjectName(WindowId id)
+{
+    constexpr const char* kNames[kWindowCount] = {
+        "Form1", "Form2",  "Form3",  "Form4",  "Form5",  "Form6",  "Form7",  "Form8",
+        "Form9", "Form10", "Form11", "Form12", "Form13", "Form14", "Form00",
+    };
+    return kNames[static_cast<std::size_t>(id)];
+}
 
 }  // namespace windows

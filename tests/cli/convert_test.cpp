@@ -252,7 +252,7 @@ TEST(Convert, NamesAValueNotReadWhole)
         {{"distance", "mi", "1,5", "--tsv"},
          {"distance", "mi", "1", "--tsv"},
          &kGerman,
-         "read \"1,5\" as 1"},
+         "read \"1,5\" as 1; type 1.5"},
         {{"distance", "mi", "26.2 mi"},
          {"distance", "mi", "26.2"},
          &kGerman,

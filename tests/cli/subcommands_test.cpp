@@ -8,11 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "cli/convert.h"
+#include "tests/number_formats.h"
+
+using tabrix_test::kCommaFormat;
+using tabrix_test::kPointFormat;
 
 namespace {
-
-const engine::NumberFormat kPointFormat{".", ","};
-const engine::NumberFormat kCommaFormat{",", "."};
 
 struct Outcome {
     int status = -1;

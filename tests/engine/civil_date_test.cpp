@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/number_formats.h"
+
+using tabrix_test::kPointFormat;
+
 namespace {
 
 using engine::CivilDate;
-
-const engine::NumberFormat kPointFormat{".", ","};
 
 TEST(DayNumber, CountsEveryDayFromTheFirstOfJanuary1970)
 {

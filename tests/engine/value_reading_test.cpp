@@ -74,11 +74,38 @@ TEST(ReadValueAccounted, SaysWhereAndWhyReadingStopped)
     }
     // Past the largest number, a radix text is still read to its last digit.
     for (const std::string& text :
-         {"&O1" + std::string(5000, '7') + "89", "&H1" + std::string(5000, 'f') + "G"}) {
+         {"&O1" + std::string(5000, '7') + "89", "&H1" + std::string(5000, 'f') + "G",
+          "&O1" + std::string(400, '7') + "0708"}) {  // a later zero is a digit too
         const engine::ValueReading reading = engine::ReadValueAccounted(text, kC);
         EXPECT_EQ(reading.result.status, engine::EvalStatus::Overflow);
         EXPECT_EQ(reading.end, text.find_first_of("89G"));
     }
+}
+
+TEST(MeantText, OffersThePlainNumberOnlyWhereTheSeparatorsAreUnmistakable)
+{
+    const struct {
+        const char* text;
+        const NumberFormat* format;
+        const char* meant;
+    } rows[] = {
+        {"1,000", &kC, "1000"},
+        {"1,000.5", &kC, "1000.5"},
+        {"1,5", &kC, ""},
+        {"1,5", &kGerman, "1.5"},
+        {"1.234,5", &kGerman, "1234.5"},
+        {"1,2,3", &kGerman, ""},
+        {"1.000.000", &kGerman, "1000000"},
+        {"1\u202f000,25", &kFrench, "1000.25"},
+        {"1\u066b5", &kArabic, "1.5"},
+        {",000", &kC, ""},
+        {"1,0000", &kC, ""},
+        {"26.2 mi", &kC, ""},
+        {"1,000,000,000,000,000,000,000", &kC, ""},  // 22 digits
+        {"", &kC, ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(engine::MeantText(row.text, *row.format), row.meant) << row.text;
 }
 
 // The account costs a keystroke nothing on the heap, however long the text.

@@ -77,6 +77,7 @@ TEST(ReadValue, ReadsHexadecimalAndOctalWholeNumbers)
         {"&O17", 15},
         {"&o777", 511},
         {"&O8", 0},
+        {"&O10", 8},  // a later zero is a digit too
         {"&H1G", 1},
         {"& H 1 0", 16},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
@@ -97,6 +98,8 @@ TEST(ReadValue, ReadsHexadecimalAndOctalWholeNumbers)
     // 256 hexadecimal F's lie beyond the largest double.
     EXPECT_EQ(ReadValue("&H" + std::string(256, 'F')).status, EvalStatus::Overflow);
     EXPECT_TRUE(ReadValue("&H" + std::string(255, 'F')));
+    // The longest run of digits the reader keeps: 1100 bits, 275 hexadecimal digits.
+    EXPECT_EQ(ReadValue("&H" + std::string(275, 'F')).status, EvalStatus::Overflow);
     // 2^1023 is the largest power of two a double holds, 2^1024 is beyond;
     // leading zeros, however many, add nothing.
     EXPECT_EQ(ReadValue("&H8" + std::string(255, '0')).value, std::ldexp(1.0, 1023));

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/number_formats.h"
+
+using tabrix_test::kCommaFormat;
+using tabrix_test::kPointFormat;
+
 namespace {
 
-const engine::NumberFormat kPointFormat{".", ","};
-const engine::NumberFormat kCommaFormat{",", "."};
 const engine::NumberFormat kNarrowSpaceFormat{",", "\u202f"};
 
 TEST(ReadWholeNumber, ReadsTheWholeTextWithRegionalSeparators)

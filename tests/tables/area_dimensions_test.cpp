@@ -5,13 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/number_formats.h"
+
+using tabrix_test::kCommaFormat;
+using tabrix_test::kPointFormat;
+
 namespace {
 
 using engine::DimensionBoxes;
 using engine::EvalStatus;
-
-const engine::NumberFormat kPointFormat{".", ","};
-const engine::NumberFormat kCommaFormat{",", "."};
 
 // A window as it opens: empty fields and work boxes, "0" and a line break in
 // every result box.

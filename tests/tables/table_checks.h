@@ -15,13 +15,12 @@
 #include "engine/price.h"
 #include "engine/unit_table.h"
 #include "engine/value_text.h"
+#include "tests/number_formats.h"
 #include "tests/recording_sink.h"
 
 namespace tabrix_test {
 
 using Writes = std::vector<std::string>;
-
-inline const engine::NumberFormat kPointFormat{".", ","};
 
 // One evaluation: its status and every write, in the order it was made.
 struct RowRun {

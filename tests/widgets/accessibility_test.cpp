@@ -17,6 +17,7 @@
 
 #include "frame/about_form.h"
 #include "frame/help_viewer.h"
+#include "tests/number_formats.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
 #include "windows/spoken_names.h"
@@ -26,9 +27,9 @@ using windows::WindowId;
 
 Q_DECLARE_METATYPE(WindowId)
 
-namespace {
+using tabrix_test::kPointFormat;
 
-const engine::NumberFormat kPointFormat{".", ","};
+namespace {
 
 // What a screen reader reads for a control: its accessible name, else the
 // text of a button, without the accelerator mark.
@@ -102,7 +103,7 @@ void TestAccessibility::everyControlHasAUniqueMeaningfulName_data()
         const int units = static_cast<int>(d.table().size);
         const int count =
             (d.hasPrices() ? 2 + 3 * units : 1 + 2 * units) + (d.id == WindowId::Area ? 2 : 0);
-        QTest::newRow(d.objectName) << d.id << count;
+        QTest::newRow(d.objectName()) << d.id << count;
     }
     QTest::newRow("Form2") << WindowId::AreaMetric << 18;
     QTest::newRow("Form3") << WindowId::AreaStandard << 18;
@@ -137,7 +138,7 @@ void TestAccessibility::categoryNamesSayUnitAndRole_data()
 {
     QTest::addColumn<WindowId>("id");
     for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
-        QTest::newRow(d.objectName) << d.id;
+        QTest::newRow(d.objectName()) << d.id;
 }
 
 // Each row speaks of its own unit; the boxes above speak of the source unit

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "tests/number_formats.h"
 #include "windows/accessible_text.h"
 #include "windows/window_factory.h"
 #include "windows/window_id.h"
@@ -21,9 +22,9 @@ using windows::WindowId;
 
 Q_DECLARE_METATYPE(WindowId)
 
-namespace {
+using tabrix_test::kPointFormat;
 
-const engine::NumberFormat kPointFormat{".", ","};
+namespace {
 
 constexpr QAccessible::TextBoundaryType kBoundaries[] = {
     QAccessible::CharBoundary,      QAccessible::WordBoundary, QAccessible::SentenceBoundary,

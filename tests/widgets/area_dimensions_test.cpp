@@ -12,21 +12,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/area_dimensions_window.h"
 #include "windows/window_factory.h"
 
 using windows::AreaDimensionsWindow;
 using windows::WindowId;
+using namespace tabrix_test;
 
 namespace {
-
-const engine::NumberFormat kPointFormat{".", ","};
-const engine::NumberFormat kCommaFormat{",", "."};
-
-QString indexed(const char* base, int index)
-{
-    return QString::fromLatin1(base) + u'(' + QString::number(index) + u')';
-}
 
 QLineEdit* box(QWidget& window, const char* base, int index)
 {
@@ -39,15 +33,7 @@ void type(QWidget& window, const char* base, int index, const QString& keys)
     QLineEdit* field = box(window, base, index);
     QVERIFY(field);
     field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
-    QTest::keyClicks(field, keys);
-}
-
-void showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    tabrix_test::type(field, keys);
 }
 
 }  // namespace
@@ -259,7 +245,7 @@ void TestAreaDimensionsWindow::changeOfAWorkBoxComputesAnew()
 void TestAreaDimensionsWindow::resultBoxesRefuseEdits()
 {
     AreaDimensionsWindow window(windows::metricDimensionsDescriptor(), kPointFormat);
-    showActive(window);
+    QVERIFY(showActive(window));
     type(window, "TextS1", 2, "3");
     QLineEdit* result = box(window, "TextS2", 2);
     result->setFocus(Qt::TabFocusReason);
@@ -278,7 +264,7 @@ void TestAreaDimensionsWindow::tabbingIntoAResultRecomputesThenSelects()
 {
     AreaDimensionsWindow window(windows::metricDimensionsDescriptor(), kPointFormat);
     QSignalSpy computed(&window, &AreaDimensionsWindow::evaluationSucceeded);
-    showActive(window);
+    QVERIFY(showActive(window));
     QLineEdit* last = box(window, "TextS1", 6);
     last->setFocus(Qt::OtherFocusReason);
     QCOMPARE(QApplication::focusWidget(), last);
@@ -327,7 +313,7 @@ void TestAreaDimensionsWindow::fieldFocusSelectsFromTheStart()
                                            : windows::standardDimensionsDescriptor(),
                                 kPointFormat);
     const char* base = which == 0 ? "TextS1" : "TextT1";
-    showActive(window);
+    QVERIFY(showActive(window));
     box(window, base, 2)->setText(QStringLiteral("123456"));
     QLineEdit* from = box(window, base, 1);
     from->setFocus(Qt::OtherFocusReason);
@@ -345,7 +331,7 @@ void TestAreaDimensionsWindow::fieldFocusSelectsFromTheStart()
 void TestAreaDimensionsWindow::firstFieldHasTheFocusWhenShown()
 {
     AreaDimensionsWindow window(windows::standardDimensionsDescriptor(), kPointFormat);
-    showActive(window);
+    QVERIFY(showActive(window));
     QCOMPARE(QApplication::focusWidget(), box(window, "TextT1", 1));
 }
 

@@ -9,23 +9,12 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/category_window.h"
 #include "windows/window_factory.h"
 
 using windows::CategoryWindow;
 using windows::WindowId;
-
-namespace {
-
-const engine::NumberFormat kPointFormat{".", ","};
-
-std::unique_ptr<CategoryWindow> openArea()
-{
-    return std::unique_ptr<CategoryWindow>(
-        qobject_cast<CategoryWindow*>(windows::createWindow(WindowId::Area, kPointFormat)));
-}
-
-}  // namespace
 
 class TestAreaExtension : public QObject {
     Q_OBJECT
@@ -37,7 +26,7 @@ private slots:
 
 void TestAreaExtension::buttonsStandBelowTheRows()
 {
-    auto window = openArea();
+    auto window = tabrix_test::open<CategoryWindow>(WindowId::Area);
     QVERIFY(window);
     auto* metric = window->findChild<QPushButton*>(QStringLiteral("CmdR1"));
     auto* standard = window->findChild<QPushButton*>(QStringLiteral("CmdR2"));
@@ -57,7 +46,7 @@ void TestAreaExtension::buttonsStandBelowTheRows()
 
 void TestAreaExtension::buttonsAskForTheDimensionWindows()
 {
-    auto window = openArea();
+    auto window = tabrix_test::open<CategoryWindow>(WindowId::Area);
     window->show();
     std::vector<WindowId> asked;
     connect(window.get(), &CategoryWindow::openRequested, window.get(),
@@ -70,7 +59,7 @@ void TestAreaExtension::buttonsAskForTheDimensionWindows()
 
 void TestAreaExtension::sideBoxHoldsTheSideOfTheSquare()
 {
-    auto window = openArea();
+    auto window = tabrix_test::open<CategoryWindow>(WindowId::Area);
     auto* side = window->findChild<QLineEdit*>(QStringLiteral("TextR3"));
     auto* value = window->findChild<QLineEdit*>(QStringLiteral("TextR1"));
     QVERIFY(side && value);

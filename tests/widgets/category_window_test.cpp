@@ -16,22 +16,28 @@
 #include <memory>
 
 #include "engine/status.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
 #include "windows/twips.h"
 #include "windows/window_factory.h"
 
 using engine::EvalStatus;
+using windows::CategoryWindow;
 using windows::indexedName;
 using windows::WindowId;
 
 Q_DECLARE_METATYPE(WindowId)
 Q_DECLARE_METATYPE(EvalStatus)
 
+using namespace tabrix_test;
+
 namespace {
 
-const engine::NumberFormat kPointFormat{".", ","};
-const engine::NumberFormat kCommaFormat{",", "."};
+std::unique_ptr<CategoryWindow> open(WindowId id, const engine::NumberFormat& format = kPointFormat)
+{
+    return tabrix_test::open<CategoryWindow>(id, format);
+}
 
 // The controls of one window, looked up by the names the window must carry.
 struct Controls {
@@ -90,33 +96,11 @@ QString lookUp(const QWidget& window, const Names& names, Controls& c)
     return {};
 }
 
-std::unique_ptr<windows::CategoryWindow> open(WindowId id,
-                                              const engine::NumberFormat& format = kPointFormat)
-{
-    return std::unique_ptr<windows::CategoryWindow>(
-        qobject_cast<windows::CategoryWindow*>(windows::createWindow(id, format)));
-}
-
-// Shown and active, so that focus and keyboard shortcuts behave as for the user.
-bool showActive(QWidget& window)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
-    return QTest::qWaitForWindowActive(&window);
-}
-
 // On its caption: an option takes clicks on its circle and caption only.
 void clickOption(QRadioButton* option)
 {
     QTest::mouseClick(option, Qt::LeftButton, {},
                       QPoint(option->sizeHint().width() / 2, option->height() / 2));
-}
-
-void type(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-    else QTest::keyClicks(box, text);
 }
 
 QStringList texts(const QList<QLineEdit*>& boxes)
@@ -540,7 +524,7 @@ void TestCategoryWindow::nothingIsClipped_data()
 {
     QTest::addColumn<WindowId>("id");
     for (const windows::WindowDescriptor& descriptor : windows::categoryDescriptors())
-        QTest::newRow(descriptor.objectName) << descriptor.id;
+        QTest::newRow(descriptor.objectName()) << descriptor.id;
 }
 
 // Every control lies inside the window, every text fits its control, and the

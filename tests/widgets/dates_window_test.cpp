@@ -10,14 +10,15 @@
 #include <QTest>
 
 #include "engine/civil_date.h"
+#include "tests/number_formats.h"
 #include "windows/dates_window.h"
 #include "windows/window_factory.h"
 
 using windows::DatesWindow;
 
-namespace {
+using tabrix_test::kPointFormat;
 
-const engine::NumberFormat kPointFormat{".", ","};
+namespace {
 
 QString labelText(QWidget& window, const char* name)
 {

@@ -200,6 +200,11 @@ private slots:
         QCOMPARE(area()->activeSubWindow()->windowTitle(), QStringLiteral("Distance"));
         QCOMPARE(listedWindows(), (QStringList{"&1 Distance *", "&2 Weight"}));
 
+        for (const char* item : {"mfenergy", "mfliquid", "mftime", "mfspeed", "mfforce",
+                                 "mfdensity", "mfpressure", "mfvolume"})
+            open(item);
+        QCOMPARE(listedWindows().mid(8), (QStringList{"&9 Pressure", "10 Volume *"}));
+
         action("mwcloseall")->trigger();
         QTRY_VERIFY(area()->subWindowList().isEmpty());
         QVERIFY(listedWindows().isEmpty());

@@ -17,6 +17,7 @@
 #include "frame/main_frame.h"
 #include "frame/open_unit.h"
 #include "frame/start_request.h"
+#include "tests/widgets/widget_test_helpers.h"
 
 class TestFindUnit : public QObject {
     Q_OBJECT
@@ -50,9 +51,7 @@ frame::ParsedStart parse(const QString& line)
 // where Ctrl+K would otherwise delete to the end of the line.
 void startWithDensityOpen(frame::MainFrame& frame)
 {
-    frame.show();
-    frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QVERIFY(tabrix_test::showActive(frame));
     frame.showWindow(windows::WindowId::Density);
     QVERIFY(focused() && focused()->objectName() == QLatin1String("Text550"));
 }

@@ -28,6 +28,7 @@
 #include "frame/help_dialog.h"
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/category_window.h"
 #include "windows/control_text.h"
 #include "windows/descriptors.h"
@@ -39,15 +40,10 @@ Q_DECLARE_METATYPE(WindowId)
 
 namespace {
 
-const engine::NumberFormat kPointFormat{".", ","};
-
 std::unique_ptr<QWidget> openWindow(WindowId id)
 {
-    std::unique_ptr<QWidget> window(windows::createWindow(id, kPointFormat));
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) return nullptr;
-    return window;
+    std::unique_ptr<QWidget> window = tabrix_test::open(id);
+    return tabrix_test::showActive(*window) ? std::move(window) : nullptr;
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }
@@ -203,7 +199,7 @@ void TestKeyboard::categoryWindowByKeyboard_data()
 {
     QTest::addColumn<WindowId>("id");
     for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
-        QTest::newRow(d.objectName) << d.id;
+        QTest::newRow(d.objectName()) << d.id;
 }
 
 void TestKeyboard::categoryWindowByKeyboard()
@@ -410,7 +406,7 @@ void TestKeyboard::frameByKeyboard()
     // Ctrl+letter opens each window, wherever the focus is: also in a box
     // of the window opened before, where Ctrl+A would otherwise select.
     for (const frame::WindowCommand& command : frame::kWindowCommands) {
-        std::unique_ptr<QWidget> model(windows::createWindow(command.window, kPointFormat));
+        std::unique_ptr<QWidget> model = tabrix_test::open(command.window);
         QWidget* target = focused() ? focused() : &frame;
         QTest::keyClick(target, command.shortcut.key(), command.shortcut.keyboardModifiers());
         QMdiSubWindow* active = area->activeSubWindow();

@@ -23,37 +23,11 @@
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
 #include "frame/screen_geometry.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/child_window.h"
 #include "windows/window_id.h"
 
 using windows::WindowId;
-
-namespace {
-
-// The names the program gives its windows.
-QString formName(WindowId id)
-{
-    switch (id) {
-    case WindowId::Area: return QStringLiteral("Form1");
-    case WindowId::AreaMetric: return QStringLiteral("Form2");
-    case WindowId::AreaStandard: return QStringLiteral("Form3");
-    case WindowId::Distance: return QStringLiteral("Form4");
-    case WindowId::Energy: return QStringLiteral("Form5");
-    case WindowId::Temperature: return QStringLiteral("Form6");
-    case WindowId::Time: return QStringLiteral("Form7");
-    case WindowId::Liquid: return QStringLiteral("Form8");
-    case WindowId::Weight: return QStringLiteral("Form9");
-    case WindowId::Pressure: return QStringLiteral("Form10");
-    case WindowId::Speed: return QStringLiteral("Form11");
-    case WindowId::Density: return QStringLiteral("Form12");
-    case WindowId::Volume: return QStringLiteral("Form13");
-    case WindowId::Force: return QStringLiteral("Form14");
-    case WindowId::Dates: return QStringLiteral("Form00");
-    }
-    return {};
-}
-
-}  // namespace
 
 // A stand-in child window with a value box and a size of its own; the dates
 // window also asks for a place of its own.
@@ -62,7 +36,7 @@ class FakeWindow : public windows::ChildWindow {
 public:
     explicit FakeWindow(WindowId id, QWidget* parent = nullptr) : windows::ChildWindow(parent)
     {
-        setObjectName(formName(id));
+        setObjectName(QString::fromLatin1(windows::windowObjectName(id)));
         m_value = new QLineEdit(QStringLiteral("0"), this);
         m_value->setObjectName(QStringLiteral("Value"));
         m_value->setGeometry(10, 10, 120, 24);
@@ -71,6 +45,13 @@ public:
         if (id == WindowId::Dates)
             setPreferredPlaceTwips({105, 135});  // 7 and 9 pixels at 96 dots per inch
     }
+
+    int painted = 0;  // the paint and resize events that reached the window itself
+    int resized = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++painted; }
+    void resizeEvent(QResizeEvent*) override { ++resized; }
 
 private:
     QLineEdit* m_value;
@@ -113,13 +94,6 @@ private:
                             ->source()
                             .fragment()
                       : QString();
-    }
-
-    static void showActive(QWidget& window)
-    {
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
 private slots:
@@ -495,6 +469,12 @@ private slots:
         QCOMPARE(force->widget()->size(), QSize(321, 123));
         QVERIFY(force->width() > 321);
         QVERIFY(force->height() > 123);
+        // The shade lets the window's own events through, with and without room beyond it.
+        auto* fake = static_cast<FakeWindow*>(force->widget());
+        QTRY_VERIFY(fake->painted > 0 && fake->resized > 0);
+        const int painted = fake->painted;
+        force->resize(force->size() + QSize(40, 40));
+        QTRY_VERIFY(fake->painted > painted);
     }
 
     void windowStandsWhereItAsks()
@@ -590,7 +570,7 @@ private slots:
     {
         QFETCH(QString, way);
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         action(frame, "mfdistance")->trigger();
         action(frame, "mfabout")->trigger();
         action(frame, "quorvelhelp")->trigger();
@@ -623,7 +603,7 @@ private slots:
     {
         QFETCH(QString, way);
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         QVERIFY(!helpViewer(frame));
         if (way == QLatin1String("F1")) {
             QTest::keyClick(&frame, Qt::Key_F1);
@@ -694,13 +674,13 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, topic);
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         auto* popup = frame.findChild<QMenu*>(menu);
         popup->popup(frame.mapToGlobal(QPoint(10, 10)));
         QVERIFY(QTest::qWaitForWindowExposed(popup));
         popup->setActiveAction(action(frame, item));
 
-        QTest::keyClick(popup, Qt::Key_F1);
+        QTest::keyPress(popup, Qt::Key_F1);  // the press shows it, not the release
 
         QCOMPARE(shownTopic(frame), topic);
         QVERIFY(!popup->isVisible());
@@ -710,7 +690,7 @@ private slots:
     void windowShortcutsWorkWhileTyping()
     {
         frame::MainFrame frame(createFake);
-        showActive(frame);
+        QVERIFY(tabrix_test::showActive(frame));
         action(frame, "mfdistance")->trigger();
         auto* value = subWindowOf(frame, "Form4")->widget()->findChild<QLineEdit*>("Value");
         value->setFocus();

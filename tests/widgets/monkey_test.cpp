@@ -40,6 +40,7 @@
 #include "engine/price.h"
 #include "frame/command_table.h"
 #include "frame/main_frame.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/area_dimensions_window.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
@@ -375,7 +376,7 @@ void perform(Program& p, const Event& e)
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 
-QString indexed(const QString& base, int k) { return base + u'(' + QString::number(k) + u')'; }
+using tabrix_test::indexed;
 
 template <typename T>
 T* child(QWidget* window, const QString& name)
@@ -438,7 +439,7 @@ public:
         m_before.clear();
         for (const auto& [name, window] : p.windows()) {
             for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
-                if (d.hasPrices() && name == QLatin1String(d.objectName))
+                if (d.hasPrices() && name == QLatin1String(d.objectName()))
                     m_before[window] = categoryState(window, d);
         }
     }
@@ -466,7 +467,7 @@ private:
     static const windows::WindowDescriptor* descriptorNamed(const QString& name)
     {
         for (const windows::WindowDescriptor& d : windows::categoryDescriptors())
-            if (name == QLatin1String(d.objectName)) return &d;
+            if (name == QLatin1String(d.objectName())) return &d;
         return nullptr;
     }
 
@@ -586,7 +587,7 @@ private:
     QString checkDimensions(QWidget* window, const QString& name)
     {
         const windows::AreaDimensionsDescriptor& d =
-            name == QLatin1String(windows::metricDimensionsDescriptor().objectName)
+            name == QLatin1String(windows::metricDimensionsDescriptor().objectName())
                 ? windows::metricDimensionsDescriptor()
                 : windows::standardDimensionsDescriptor();
         const QString letter = QChar::fromLatin1(d.letter);
@@ -633,12 +634,13 @@ private:
     {
         auto [it, fresh] = m_initialDimensions.try_emplace(name);
         if (!fresh) return it->second;
-        const WindowId id = name == QLatin1String(windows::metricDimensionsDescriptor().objectName)
-                                ? WindowId::AreaMetric
-                                : WindowId::AreaStandard;
+        const WindowId id =
+            name == QLatin1String(windows::metricDimensionsDescriptor().objectName())
+                ? WindowId::AreaMetric
+                : WindowId::AreaStandard;
         std::unique_ptr<QWidget> window(windows::createWindow(id, m_format));
         const QString letter = QChar::fromLatin1(
-            name == QLatin1String(windows::metricDimensionsDescriptor().objectName)
+            name == QLatin1String(windows::metricDimensionsDescriptor().objectName())
                 ? windows::metricDimensionsDescriptor().letter
                 : windows::standardDimensionsDescriptor().letter);
         for (int k = 1; k <= engine::kDimensionBoxes; ++k)

@@ -19,12 +19,16 @@
 #include <memory>
 
 #include "frame/main_frame.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/area_dimensions_window.h"
 #include "windows/category_window.h"
 #include "windows/descriptors.h"
 #include "windows/reading_hint.h"
 #include "windows/window_factory.h"
 
+using tabrix_test::kKeypadDecimal;
+using tabrix_test::open;
+using tabrix_test::type;
 using windows::indexedName;
 using windows::WindowId;
 
@@ -41,36 +45,6 @@ engine::NumberFormat formatOf(const char* locale)
 {
     const QLocale l{QString::fromLatin1(locale)};
     return {l.decimalPoint().toStdString(), l.groupSeparator().toStdString()};
-}
-
-std::unique_ptr<QWidget> open(WindowId id, const engine::NumberFormat& format)
-{
-    return std::unique_ptr<QWidget>(windows::createWindow(id, format, nullptr));
-}
-
-// The numeric keypad's decimal key, which some layouts send as a comma; a
-// value box types the point instead, the one separator it reads.
-constexpr char16_t kKeypadDecimal = u'\u2396';
-
-// Key by key, also characters that have no key of their own (U+202F, emoji).
-void type(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == kKeypadDecimal) {
-            QTest::keyClick(box, Qt::Key_Comma, Qt::KeypadModifier);
-            continue;
-        }
-        if (text[i].unicode() < 0x80) {
-            QTest::keyClick(box, text[i].toLatin1());
-            continue;
-        }
-        const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.mid(i, length),
-                            Qt::NoModifier);
-        i += length - 1;
-    }
 }
 
 QAction* markerOf(QLineEdit* box)

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "frame/main_frame.h"
+#include "tests/number_formats.h"
 #include "windows/announcer.h"
 #include "windows/area_dimensions_window.h"
 #include "windows/descriptors.h"
@@ -117,8 +118,8 @@ private slots:
     {
         QFETCH(int, index);
         const Row& row = kRows[index];
-        const engine::NumberFormat format =
-            row.comma ? engine::NumberFormat{",", "."} : engine::NumberFormat{".", ","};
+        const engine::NumberFormat& format =
+            row.comma ? tabrix_test::kCommaFormat : tabrix_test::kPointFormat;
         frame::MainFrame frame(
             [&format](WindowId id, const engine::NumberFormat&, QWidget* parent) {
                 return windows::createWindow(id, format, parent);
@@ -126,11 +127,8 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         frame.showWindow(row.id);
-        // The only window here that no descriptor names is Area - Metric.
-        const windows::WindowDescriptor* descriptor = windows::findDescriptor(row.id);
-        auto* window = frame.findChild<QWidget*>(
-            QString::fromLatin1(descriptor ? descriptor->objectName
-                                           : windows::metricDimensionsDescriptor().objectName));
+        auto* window =
+            frame.findChild<QWidget*>(QString::fromLatin1(windows::windowObjectName(row.id)));
         QVERIFY(window);
         const QString option = QString::fromLatin1(row.option);
         auto* valueBox =

@@ -20,13 +20,14 @@
 
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
+#include "tests/number_formats.h"
 #include "windows/announcer.h"
 #include "windows/dates_window.h"
 #include "windows/window_id.h"
 
-namespace {
+using tabrix_test::kPointFormat;
 
-const engine::NumberFormat kPointFormat{".", ","};
+namespace {
 
 // Counts the times a widget starts showing: each raises the accessibility
 // event on which a reader speaks a notification. (The offscreen platform has

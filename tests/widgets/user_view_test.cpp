@@ -21,17 +21,14 @@
 #include "frame/about_form.h"
 #include "frame/help_viewer.h"
 #include "frame/main_frame.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/descriptors.h"
 #include "windows/window_factory.h"
 
+using tabrix_test::indexed;
 using windows::WindowId;
 
 namespace {
-
-QString indexed(const char* base, int k)
-{
-    return QString::fromLatin1(base) + u'(' + QString::number(k) + u')';
-}
 
 QStringList textsOf(QWidget& w, const char* base, int n)
 {
@@ -85,7 +82,7 @@ private slots:
 
         frame::MainFrame frame;
         frame.showWindow(id);
-        QWidget* w = frame.findChild<QWidget*>(QString::fromLatin1(d->objectName));
+        QWidget* w = frame.findChild<QWidget*>(QString::fromLatin1(d->objectName()));
         QVERIFY(w);
         auto* value = w->findChild<QLineEdit*>(QString::fromLatin1(d->names.valueBox));
         QVERIFY(value);
@@ -307,9 +304,9 @@ private slots:
             const std::unique_ptr<QWidget> window(
                 windows::createWindow(d.id, engine::NumberFormat{}));
             const auto* shape = window->findChild<QFrame*>(QString::fromLatin1(d.names.shape));
-            QVERIFY2(shape, d.objectName);
+            QVERIFY2(shape, d.objectName());
             const int right = window->width() - 1 - shape->geometry().right();
-            QVERIFY2(shape->x() > 0 && qAbs(right - shape->x()) <= 1, d.objectName);
+            QVERIFY2(shape->x() > 0 && qAbs(right - shape->x()) <= 1, d.objectName());
         }
     }
 };
