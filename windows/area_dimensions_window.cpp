@@ -1,6 +1,7 @@
 #include "windows/area_dimensions_window.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -254,7 +255,7 @@ void AreaDimensionsWindow::placeControls(const TwipsGrid& grid)
     m_shape->setGeometry(rect(kFrameLeft, kShapeTop, frameWidth, kShapeHeight));
     m_heading->setGeometry(rect(kFieldLefts[0], kHeadingTop,
                                 frameWidth + kFrameLeft - kFieldLefts[0], kHeadingHeight));
-    for (std::size_t row = 0; row < m_inputLabels.size(); ++row)
+    for (std::size_t row = 0; row < std::size(kInputLabelTops); ++row)
         m_inputLabels.at(row)->setGeometry(rect(kInputLabelLeft, kInputLabelTops[row],
                                                 kFieldLefts[0] - kInputLabelLeft - kLabelGap,
                                                 kInputLabelHeight));

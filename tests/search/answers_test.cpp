@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "search/answers.h"
+#include "tests/number_formats.h"
 
 namespace {
 
-const engine::NumberFormat kPoint{".", ","};
-const engine::NumberFormat kComma{",", "."};
+using tabrix_test::kCommaFormat;
+using tabrix_test::kPointFormat;
 
 std::string Category(const search::Answer& answer)
 {
@@ -22,15 +23,15 @@ std::string Category(const search::Answer& answer)
 
 TEST(Answers, TargetGivesOneAnswerThatOpensAgainFromItsId)
 {
-    const std::vector<search::Answer> answers = search::Answers("5 km in mi", kPoint);
+    const std::vector<search::Answer> answers = search::Answers("5 km in mi", kPointFormat);
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(answers[0].name, "3.106855961 mi");
     EXPECT_EQ(answers[0].description, "Miles \xE2\x80\x94 5 km, Distance");
 
     const std::optional<search::Conversion> conversion =
-        search::ReadAnswerId(answers[0].id, kPoint);
+        search::ReadAnswerId(answers[0].id, kPointFormat);
     ASSERT_TRUE(conversion);
-    const std::optional<search::Answer> again = search::AnswerFor(*conversion, kPoint);
+    const std::optional<search::Answer> again = search::AnswerFor(*conversion, kPointFormat);
     ASSERT_TRUE(again);
     EXPECT_EQ(again->name, answers[0].name);
     EXPECT_EQ(search::OpenArguments(*conversion),
@@ -40,14 +41,14 @@ TEST(Answers, TargetGivesOneAnswerThatOpensAgainFromItsId)
 
 TEST(Answers, SessionFormatWritesTheNumbers)
 {
-    const std::vector<search::Answer> answers = search::Answers("5 km in mi", kComma);
+    const std::vector<search::Answer> answers = search::Answers("5 km in mi", kCommaFormat);
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(answers[0].name, "3,106855961 mi");
 }
 
 TEST(Answers, EveryOtherUnitWithReadableNumbersFirst)
 {
-    const std::vector<search::Answer> answers = search::Answers("5 km", kPoint);
+    const std::vector<search::Answer> answers = search::Answers("5 km", kPointFormat);
     ASSERT_EQ(answers.size(), 10u);  // Distance has 11 units
     bool outside = false;
     for (const search::Answer& answer : answers) {
@@ -62,7 +63,7 @@ TEST(Answers, EveryOtherUnitWithReadableNumbersFirst)
 TEST(Answers, SharedNameGivesEachCategory)
 {
     std::set<std::string> categories;
-    for (const search::Answer& answer : search::Answers("5 oz", kPoint))
+    for (const search::Answer& answer : search::Answers("5 oz", kPointFormat))
         categories.insert(Category(answer));
     EXPECT_TRUE(categories.contains("Weight") && categories.contains("Liquid"))
         << categories.size() << " categories";
@@ -71,7 +72,7 @@ TEST(Answers, SharedNameGivesEachCategory)
 TEST(Answers, TargetNamedOutrightOutranksAPartialName)
 {
     // "F" names Furlongs and degrees Fahrenheit; only Temperature has a "C".
-    const std::vector<search::Answer> answers = search::Answers("72 F in C", kPoint);
+    const std::vector<search::Answer> answers = search::Answers("72 F in C", kPointFormat);
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(Category(answers[0]), "Temperature");
 }
@@ -85,7 +86,7 @@ TEST(Answers, NothingButAValueWithAUnit)
         "5 \x01km",     "5\x7f km", "\xff\xfe km",
     };
     for (const std::string& query : queries)
-        EXPECT_TRUE(search::Answers(query, kPoint).empty()) << query.substr(0, 40);
+        EXPECT_TRUE(search::Answers(query, kPointFormat).empty()) << query.substr(0, 40);
 }
 
 TEST(Answers, UnknownIdsNameNoConversion)
@@ -100,7 +101,7 @@ TEST(Answers, UnknownIdsNameNoConversion)
                          "Distance/9/10/1e999",
                          "Distance/9/10/5abc",
                          "Distance/9/10/1234567890123456789012"};
-    for (const char* id : ids) EXPECT_FALSE(search::ReadAnswerId(id, kPoint)) << id;
+    for (const char* id : ids) EXPECT_FALSE(search::ReadAnswerId(id, kPointFormat)) << id;
 }
 
 }  // namespace

@@ -87,7 +87,9 @@ const Row kRows[] = {
 bool triggerFromMenu(QWidget* control, const QString& item)
 {
     bool triggered = false;
-    QTimer::singleShot(0, control, [&] {
+    QTimer picker;
+    picker.setSingleShot(true);
+    QObject::connect(&picker, &QTimer::timeout, control, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QAction* action = nullptr;
         for (QAction* offered : menu ? menu->actions() : QList<QAction*>())
@@ -96,6 +98,7 @@ bool triggerFromMenu(QWidget* control, const QString& item)
         if (menu) menu->close();
         if (triggered) action->trigger();
     });
+    picker.start(0);
     QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
                               control->mapToGlobal(QPoint(4, 4)));
     QApplication::sendEvent(control, &request);  // a window's own menu runs its loop here
