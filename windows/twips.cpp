@@ -30,8 +30,14 @@ int pixelsToTwips(double pixels, double logicalDpi)
 
 int lineEditWidthFor(const QLineEdit& edit, const QString& text)
 {
+    // Measured on a bare box of the same font and style: a button beside the
+    // text (the reading marker) widens the box's own size hint, and the boxes
+    // must not grow with a marker that comes and goes.
+    QLineEdit bare;
+    bare.setStyle(edit.style());
+    bare.setFont(edit.font());
     const QFontMetrics metrics = edit.fontMetrics();
-    const int chrome = edit.sizeHint().width() -
+    const int chrome = bare.sizeHint().width() -
                        kLineEditSampleLength * metrics.horizontalAdvance(QLatin1Char('x'));
     return metrics.horizontalAdvance(text) + chrome;
 }

@@ -4,6 +4,7 @@
 // stretches when the fonts are wide). An edge or a width a pixel off fails.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "windows/area_dimensions_window.h"
@@ -256,6 +258,32 @@ private slots:
                 }
             }
         }
+    }
+
+    // The reading marker comes and goes inside its box: a window laid out
+    // again while it shows keeps its size, so nothing is cut at its host's edge.
+    void readingMarkerLeavesTheLayoutAlone()
+    {
+        int marked = 0;
+        for (const auto& [name, window] : m_windows) {
+            QEvent restyle(QEvent::StyleChange);
+            QApplication::sendEvent(window.get(), &restyle);
+            const QSize before = window->sizeHint();
+            std::vector<std::pair<QLineEdit*, QString>> typed;
+            for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+                if (box->isReadOnly()) continue;
+                typed.emplace_back(box, box->text());
+                box->setText(QStringLiteral("1,5x"));
+            }
+            const auto* marker = window->findChild<const QAction*>(QStringLiteral("ReadingMarker"));
+            if (marker && marker->isVisible()) ++marked;
+            QApplication::sendEvent(window.get(), &restyle);
+            const QSize after = window->sizeHint();
+            for (const auto& [box, text] : typed) box->setText(text);
+            QApplication::sendEvent(window.get(), &restyle);
+            QVERIFY2(after == before, qPrintable(name));
+        }
+        QVERIFY(marked >= 12);
     }
 };
 
