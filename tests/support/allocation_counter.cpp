@@ -13,8 +13,16 @@ void* operator new(std::size_t size)
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
+// The library's temporary buffers (std::stable_sort's) come from the nothrow
+// form; it must pair with the delete above, which frees with free().
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    ++g_allocations;
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace tabrix_test {
 
