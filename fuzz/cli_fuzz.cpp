@@ -35,8 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int status = cli::Run(argv, format, out, err);
     const std::string o = out.str(), e = err.str();
 
-    FUZZ_CHECK(status == cli::kExitOk || status == cli::kExitUsage || status == cli::kExitFault,
+    FUZZ_CHECK(status == cli::kExitOk || status == cli::kExitUsage || status == cli::kExitFault ||
+                   status == cli::kExitNoMatch,
                "exit status %d", status);
+    FUZZ_CHECK(status != cli::kExitNoMatch || o.empty(), "no match, yet output: %s",
+               fuzz::Escaped(o).c_str());
     FUZZ_CHECK(o.empty() || o.back() == '\n', "output ends mid-line: %s", fuzz::Escaped(o).c_str());
     if (status == cli::kExitOk) {
         // A success may only note a value or price that was not read whole.
