@@ -1,5 +1,6 @@
 #include "engine/value_text.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -39,18 +40,19 @@ private:
 };
 
 // A string of at most N characters on the stack: a reading must not touch the
-// heap, however long the text.
+// heap, however long the text. A std::array so that the library's checked
+// indexing stops a write past the end rather than let it run over the stack.
 template <std::size_t N>
 class FixedText {
 public:
     void push_back(char c) { m_data[m_size++] = c; }
     bool empty() const { return m_size == 0; }
     std::size_t size() const { return m_size; }
-    const char* data() const { return m_data; }
+    const char* data() const { return m_data.data(); }
     char operator[](std::size_t i) const { return m_data[i]; }
 
 private:
-    char m_data[N]{};
+    std::array<char, N> m_data{};
     std::size_t m_size = 0;
 };
 
