@@ -5,7 +5,8 @@ Opens Distance, Temperature, Area - Metric, Difference Between Dates and the
 help viewer by their keys, then for every window: each control's role, name
 and text; the events a typed value fires; what is announced; and, for every
 text box, the text interface at every offset and boundary, each call bounded
-in time, and the attribute run over the whole text.
+in time (a call that gets no answer is a hang), and the attribute run over
+the whole text.
 
 A failure names the window, the control and the call. Failures that come
 from the toolkit's own text interface of a line edit are marked [text].
@@ -24,9 +25,10 @@ import time
 import pyatspi
 from gi.repository import Atspi, GLib
 
-# A call slower than this is a failure; one that gets no answer within the
-# bus timeout means the program hangs, and nothing after it can be asked.
-CALL_LIMIT_MS = 100
+# A call that gets no answer within the bus timeout means the program hangs,
+# and nothing after it can be asked. A slow answer is only reported (the
+# slowest is printed at the end): how fast a call is depends on the machine
+# and its load, so it is not a pass or a failure.
 BUS_TIMEOUT_MS = 3000
 WHOLE_RUN_S = 105
 
@@ -100,7 +102,7 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "40", text], check=True, timeout=10)
 
 
-def timed(what, call, *args, text_interface=True):
+def timed(what, call, *args):
     start = time.monotonic()
     try:
         result = call(*args)
@@ -112,8 +114,6 @@ def timed(what, call, *args, text_interface=True):
     elapsed = (time.monotonic() - start) * 1000
     calls["count"] += 1
     calls["slowest_ms"] = max(calls["slowest_ms"], elapsed)
-    if elapsed > CALL_LIMIT_MS:
-        fail(f"{what} took {elapsed:.0f} ms", text_interface=text_interface)
     return result
 
 
@@ -249,7 +249,7 @@ def check_boundaries(title, box, offsets=None, text_interface=True):
                                     ("before", text.getTextBeforeOffset),
                                     ("after", text.getTextAfterOffset)):
                 what = f"{where} {boundary_name} {call_name} offset {offset}"
-                got, start, end = timed(what, call, offset, boundary, text_interface=text_interface)
+                got, start, end = timed(what, call, offset, boundary)
                 if got == "":
                     pass  # nothing there; where it says it is does not matter
                 elif not (0 <= start <= end <= length) or got != whole[start:end]:
