@@ -1,11 +1,14 @@
 // Every fixed text the user reads, as the running program shows it: window
 // captions, prompts, option captions with their "&", abbreviations, the
 // composite-area windows' units and results, the frame's menus, shortcuts and
-// toolbar, the About box, the status bar's words for a fault. The texts and the expected area
-// results are kept in tests/data/texts.tsv, written down apart from the program's tables; controls
-// are found by their object names.
+// toolbar, the result boxes' and price labels' menus, the About box, the
+// status bar's words for a fault. The texts and the expected area results are
+// kept in tests/data/texts.tsv, written down apart from the program's tables;
+// controls are found by their object names.
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +46,25 @@ QString shownText(const QObject* object)
         if (value.isValid()) return value.toString();
     }
     return QStringLiteral("(no text)");
+}
+
+// The items of `control`'s context menu as the keyboard opens it, "|" between
+// them; a window's own menu is its actions.
+QString menuTexts(QWidget& control)
+{
+    QList<QAction*> items = control.actions();
+    if (control.contextMenuPolicy() != Qt::ActionsContextMenu) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                  control.mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(&control, &request);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        items = menu ? menu->actions() : QList<QAction*>();
+        if (menu) menu->close();
+    }
+    QStringList texts;
+    for (const QAction* item : items)
+        if (!item->isSeparator() && item->isVisible()) texts << item->text();
+    return texts.join(u'|');
 }
 
 }  // namespace
@@ -132,6 +154,10 @@ private slots:
             for (const QAction* action : bar->actions())
                 keys << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
             QCOMPARE(keys.join(u','), fields[3]);
+        } else if (kind == QLatin1String("menu")) {
+            auto* control = fields[2] == fields[1] ? w : w->findChild<QWidget*>(fields[2]);
+            QVERIFY2(control, qPrintable("no control " + fields[2]));
+            QCOMPARE(menuTexts(*control), fields[3]);
         } else if (kind == QLatin1String("status")) {
             QCOMPARE(fields.size(), 5);
             auto* child = qobject_cast<windows::CategoryWindow*>(w->findChild<QWidget*>(fields[2]));
