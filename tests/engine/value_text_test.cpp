@@ -117,6 +117,9 @@ TEST(ReadValue, FailsOnlyBeyondTheDoubleRange)
     EXPECT_EQ(ReadValue("1.7976931348623159e308").status, EvalStatus::Overflow);
     EXPECT_EQ(ReadValue("1.7976931348623157e308").value, std::numeric_limits<double>::max());
     EXPECT_EQ(ReadValue("1e99999999999999999999999").status, EvalStatus::Overflow);
+    // The most digits the reader keeps, with the largest exponent it keeps.
+    EXPECT_EQ(ReadValue(std::string(800, '1') + "e99999999999999999999").status,
+              EvalStatus::Overflow);
     // Too small for a double reads as zero; subnormals are still numbers.
     EXPECT_EQ(ReadValue("1e-400").value, 0.0);
     EXPECT_EQ(ReadValue("-1e-400").value, 0.0);
