@@ -22,6 +22,7 @@
 
 #include "windows/area_dimensions_window.h"
 #include "windows/category_window.h"
+#include "windows/twips.h"
 #include "windows/window_factory.h"
 
 namespace {
@@ -195,7 +196,8 @@ private slots:
     }
 
     // Under a larger desktop font every window widens rather than cut a
-    // caption, a button or the longest result a box can show.
+    // caption, a button or the longest result a box can show, and its rows
+    // grow rather than cut a box's line of text.
     void everyTextShowsWholeAtEveryFontSize_data()
     {
         QTest::addColumn<int>("points");
@@ -247,6 +249,11 @@ private slots:
                                                    .arg(w->sizeHint().width())
                                                    .arg(w->width())));
                 const auto* box = qobject_cast<const QLineEdit*>(w);
+                if (box && box->hasFrame())
+                    QVERIFY2(windows::lineEditHeightFor(*box) <= box->height(),
+                             qPrintable(what + QStringLiteral(" is %1 pixels high, needs %2")
+                                                   .arg(box->height())
+                                                   .arg(windows::lineEditHeightFor(*box))));
                 if (box && box->isReadOnly()) {
                     // A line edit shows its text inside its frame and a
                     // margin of one pixel on each side.
