@@ -117,6 +117,13 @@ TEST(ReadValue, FailsOnlyBeyondTheDoubleRange)
     EXPECT_EQ(ReadValue("1.7976931348623159e308").status, EvalStatus::Overflow);
     EXPECT_EQ(ReadValue("1.7976931348623157e308").value, std::numeric_limits<double>::max());
     EXPECT_EQ(ReadValue("1e99999999999999999999999").status, EvalStatus::Overflow);
+    // Exactly halfway between 1 and the next double rounds to even (down)
+    // however many zeros follow; one non-zero digit past the digits kept
+    // tips it up.
+    const std::string halfway =
+        "1.00000000000000011102230246251565404236316680908203125" + std::string(800, '0');
+    EXPECT_EQ(ReadValue(halfway).value, 1.0);
+    EXPECT_EQ(ReadValue(halfway + "1").value, std::nextafter(1.0, 2.0));
     // The most digits the reader keeps, with the largest exponent it keeps.
     EXPECT_EQ(ReadValue(std::string(800, '1') + "e99999999999999999999").status,
               EvalStatus::Overflow);

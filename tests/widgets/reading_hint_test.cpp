@@ -142,6 +142,9 @@ void TestReadingHint::valueBoxSaysWhenATextIsNotReadWhole()
             QCOMPARE(tip, kOverflow);
             for (QLineEdit* result : results)
                 QVERIFY2(windows::isStale(result), qPrintable(result->objectName()));
+            // Stale is what the user sees: the text greyed as a disabled box's.
+            const QPalette shown = results.front()->palette();
+            QCOMPARE(shown.color(QPalette::Text), shown.color(QPalette::Disabled, QPalette::Text));
         } else {
             // The source unit's own box shows the value read, as the engine writes it.
             QVERIFY2(
@@ -279,6 +282,8 @@ void TestReadingHint::aFaultGreysThePricesOfAnotherUnit()
     option->click();
     QCOMPARE(value->toolTip(), kOverflow);
     QVERIFY(windows::isStale(label));
+    QCOMPARE(label->palette().color(QPalette::WindowText),
+             label->palette().color(QPalette::Disabled, QPalette::Text));
     const QString before = label->text();
     type(value, QStringLiteral("1"));
     QVERIFY(windows::isStale(label));  // only a price evaluation renews the prices
