@@ -130,8 +130,8 @@ def code_mutants(path, lines, rng):
         if not is_code(line):
             continue
         code = STRING.sub(lambda m: '"' + " " * len(m.group(1)) + '"', line)
-        if "//" in code:  # a trailing comment is no code
-            code = code[:code.index("//")] + " " * (len(code) - code.index("//"))
+        comment = code.index("//") if "//" in code else len(code)  # a trailing comment is no code
+        code = code[:comment] + " " * (len(code) - comment)
         if "#include" in code or "template" in code:
             continue
         if LAYOUT_ONLY.search(code):
@@ -162,7 +162,7 @@ def code_mutants(path, lines, rng):
                     new = change_digit(num, rng)
                     if new:
                         out.append(("number", n, m.start(1), num, new))
-        for m in STRING.finditer(line):
+        for m in STRING.finditer(line[:comment]):
             s = m.group(1)
             letters = [i for i, c in enumerate(s) if c.isalpha()]
             if letters and "\\" not in s:
