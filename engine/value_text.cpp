@@ -91,15 +91,12 @@ ReadResult FromDigits(bool negative, const Digits& digits, std::int64_t exponent
     *p++ = 'e';
     p = std::to_chars(p, buffer + sizeof buffer, exponent).ptr;
 
-    double value = 0.0;
+    double value = 0.0;  // a read out of range leaves it alone
     const auto [end, ec] = std::from_chars(buffer, p, value);
     (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // The exponent bounds above leave only the edges of the range here.
-        if (exponent > 0) return {0.0, EvalStatus::Overflow};
-        value = 0.0;
-    }
-    if (std::isinf(value)) return {0.0, EvalStatus::Overflow};
+    // The exponent bounds above leave only the edges of the range out of it:
+    // beyond the largest double, or below half the smallest, which is zero.
+    if (ec == std::errc::result_out_of_range && exponent > 0) return {0.0, EvalStatus::Overflow};
     return {negative ? -value : value, EvalStatus::Ok};
 }
 
@@ -275,7 +272,6 @@ std::string MeantText(std::string_view text, const NumberFormat& format)
             if (meant.empty() || !IsDigit(meant.back()) || !threeDigits) return {};
             i = after;
         } else if (decimal != "." && rest.starts_with(decimal)) {
-            if (decimalSeen) return {};
             decimalSeen = true;
             meant += '.';
             i += decimal.size();
