@@ -280,6 +280,16 @@ void TestKeyboard::categoryWindowByKeyboard()
         checkResultMenu(result);
         if (QTest::currentTestFailed()) return;
     }
+
+    // With no number typed the options are disabled: a unit's key still
+    // belongs to the window, picks nothing and opens no menu.
+    value->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(focused(), QStringLiteral("x"));
+    const QKeyCombination key = accelerator(windows::fromUtf8(d.table().Unit(units).caption));
+    if (key == QKeyCombination() || options[units - 1]->isEnabled()) return;
+    press(key);
+    QVERIFY(!options[units - 1]->isChecked());
+    QVERIFY(!QApplication::activePopupWidget());
 }
 
 void TestKeyboard::dimensionsWindowByKeyboard_data()
