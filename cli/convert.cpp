@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iomanip>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -137,8 +136,7 @@ std::string Help()
 // in `numberWidth` characters.
 void ListUnit(std::ostream& out, const engine::UnitTable& table, int k, int numberWidth = 1)
 {
-    out << "  " << std::setw(numberWidth) << k << "  " << WithoutAccelerator(table.Unit(k).caption)
-        << " (" << table.Unit(k).abbreviation << ")\n";
+    out << tables::ListedUnit(table, k, numberWidth);
 }
 
 void ListCategories(std::ostream& out)

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "engine/names.h"
 #include "tables/tables.h"
 #include "tables/unit_finder.h"
 
@@ -25,10 +24,7 @@ std::string listOfCategories()
 std::string listOfUnits(const engine::UnitTable& table)
 {
     std::string list;
-    for (int k = 1; k <= int(table.size); ++k)
-        list += "  " + std::to_string(k) + "  " +
-                engine::WithoutAccelerator(table.Unit(k).caption) + " (" +
-                std::string(table.Unit(k).abbreviation) + ")\n";
+    for (int k = 1; k <= int(table.size); ++k) list += tables::ListedUnit(table, k);
     return list;
 }
 

@@ -43,4 +43,8 @@ bool NamesUnit(const engine::UnitDef& unit, std::string_view name);
 // 0 when none matches, -1 when several share the name.
 int UnitByName(const engine::UnitTable& table, std::string_view name);
 
+// Unit k as the programs list it for a user to choose from:
+// "  k  Caption (abbr)\n", the number right-aligned in `numberWidth`.
+std::string ListedUnit(const engine::UnitTable& table, int k, int numberWidth = 1);
+
 }  // namespace tables

@@ -195,6 +195,9 @@ void TestFindUnit::refusesArgumentsItCannotCarryOut()
         QVERIFY2(!start.request, line);
         QVERIFY2(start.error.starts_with("tabrix: "), line);
     }
+    // The units to choose from, to the last.
+    QVERIFY(parse(QStringLiteral("--open pressure --unit zzqx"))
+                .error.ends_with("  12  Torrs (torr)\n"));
     // The toolkit's own options are left to it.
     const frame::ParsedStart plain = parse(QStringLiteral("-style fusion"));
     QVERIFY(plain.request && plain.request->kind == frame::StartRequest::Kind::Frame);
