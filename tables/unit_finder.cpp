@@ -410,11 +410,9 @@ int UnitByName(const engine::UnitTable& table, std::string_view name)
 
 std::string ListedUnit(const engine::UnitTable& table, int k, int numberWidth)
 {
-    const std::string number = std::to_string(k);
-    const std::size_t pad =
-        std::max<std::size_t>(std::size_t(std::max(numberWidth, 0)), number.size());
-    return "  " + std::string(pad - number.size(), ' ') + number + "  " +
-           engine::WithoutAccelerator(table.Unit(k).caption) + " (" +
+    std::string number = std::to_string(k);
+    if (int(number.size()) < numberWidth) number.insert(0, numberWidth - number.size(), ' ');
+    return "  " + number + "  " + engine::WithoutAccelerator(table.Unit(k).caption) + " (" +
            std::string(table.Unit(k).abbreviation) + ")\n";
 }
 
