@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +29,7 @@
 #include "frame/main_frame.h"
 #include "frame/placement.h"
 #include "frame/work_area.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/category_window.h"
 
 using windows::WindowId;
@@ -309,10 +309,7 @@ private slots:
         QMdiSubWindow* sub = open("mfdistance");
         for (const char* box : {"TextU1", "TextU3", "TextU2(1)"}) {
             auto* edit = sub->widget()->findChild<QLineEdit*>(QString::fromLatin1(box));
-            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
-                                      edit->mapToGlobal(QPoint(4, 4)));
-            QApplication::sendEvent(edit, &request);
-            QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QPointer<QMenu> menu = tabrix_test::openContextMenu(*edit);
             QVERIFY2(menu, box);
             QList<QKeySequence> frameKeys;
             for (const char* name : {"mf", "mwindow", "mhelp"})

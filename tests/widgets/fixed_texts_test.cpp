@@ -7,8 +7,6 @@
 // controls are found by their object names.
 
 #include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +18,7 @@
 
 #include "frame/about_form.h"
 #include "frame/main_frame.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/category_window.h"
 #include "windows/window_id.h"
 
@@ -54,10 +53,7 @@ QString menuTexts(QWidget& control)
 {
     QList<QAction*> items = control.actions();
     if (control.contextMenuPolicy() != Qt::ActionsContextMenu) {
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
-                                  control.mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(&control, &request);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QMenu* menu = tabrix_test::openContextMenu(control);
         items = menu ? menu->actions() : QList<QAction*>();
         if (menu) menu->close();
     }

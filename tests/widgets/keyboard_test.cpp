@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -139,10 +138,7 @@ void checkResultMenu(QLineEdit* box)
 {
     box->setFocus(Qt::TabFocusReason);  // as Tab brings it: the whole text selected
     QVERIFY(box->hasSelectedText());
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
-                              box->mapToGlobal(QPoint(4, 4)));
-    QApplication::sendEvent(box, &request);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QMenu* menu = tabrix_test::openContextMenu(*box);
     QVERIFY2(menu, qPrintable(box->objectName()));
 
     QStringList offered;

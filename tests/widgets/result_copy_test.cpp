@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -13,7 +12,7 @@
 #include <QTimer>
 
 #include "frame/main_frame.h"
-#include "tests/number_formats.h"
+#include "tests/widgets/widget_test_helpers.h"
 #include "windows/announcer.h"
 #include "windows/area_dimensions_window.h"
 #include "windows/descriptors.h"
@@ -99,10 +98,8 @@ bool triggerFromMenu(QWidget* control, const QString& item)
         if (triggered) action->trigger();
     });
     picker.start(0);
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
-                              control->mapToGlobal(QPoint(4, 4)));
-    QApplication::sendEvent(control, &request);  // a window's own menu runs its loop here
-    QTest::qWait(1);                             // a box's menu pops up and waits
+    tabrix_test::openContextMenu(*control);  // a window's own menu runs its loop here
+    QTest::qWait(1);                         // a box's menu pops up and waits
     return triggered;
 }
 

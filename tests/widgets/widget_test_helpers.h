@@ -1,11 +1,15 @@
 #pragma once
 
 // What the widget tests share: opening a window as the frame does, showing it
-// active, typing into a box as a user would, and finding arrays by name.
+// active, typing into a box as a user would, opening a context menu by the
+// keyboard, and finding arrays by name.
 
 #include <memory>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -66,6 +70,16 @@ inline void type(QLineEdit* box, const QString& text)
                             Qt::NoModifier);
         i += length - 1;
     }
+}
+
+// Opens `control`'s context menu as the Menu key does. Returns the menu that
+// pops up, or none where the menu runs its own loop (it has closed by then).
+inline QMenu* openContextMenu(QWidget& control)
+{
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                              control.mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(&control, &request);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
 }  // namespace tabrix_test
